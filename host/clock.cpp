@@ -1,0 +1,25 @@
+#include "host/clock.h"
+
+#include <windows.h>
+
+#include <cmath>
+
+namespace host {
+
+double MonotonicSeconds() {
+    LARGE_INTEGER frequency, counter;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void WaitForMessageOrTimeout(double seconds) {
+    if (!(seconds > 0)) return;
+    // Rounded up so the caller's next clock check finds the time has passed.
+    const double ms = std::ceil(seconds * 1000.0);
+    const DWORD timeout = ms >= 0x7fffffff ? 0x7fffffff : static_cast<DWORD>(ms);
+    // MWMO_INPUTAVAILABLE: wake for anything already queued, not only for new arrivals.
+    MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+}  // namespace host

@@ -1,0 +1,63 @@
+#include "host/primitives.h"
+
+#include "host/clock.h"
+#include "host/send.h"
+
+namespace host {
+
+std::string GetText(HWND window) {
+    LRESULT length = 0;
+    if (!SendToHost(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
+    if (length > kMaxHostTextLength) length = kMaxHostTextLength;
+    std::string buffer(static_cast<size_t>(length) + 1, '\0');
+    if (!SendToHost(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1,
+                    reinterpret_cast<LPARAM>(buffer.data()))) {
+        return {};
+    }
+    buffer.resize(static_cast<size_t>(length));
+    return buffer;
+}
+
+void SetText(HWND window, const std::string& text) {
+    SendToHost(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void SendEnterChar(HWND window) { SendToHost(window, WM_CHAR, VK_RETURN, 0); }
+
+void SendClick(HWND window) {
+    SendToHost(window, WM_LBUTTONDOWN, 0, 0);
+    SendToHost(window, WM_LBUTTONUP, 0, 0);
+}
+
+void PostClick(HWND window) {
+    PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
+    PostMessageA(window, WM_LBUTTONUP, 0, 0);
+}
+
+void PostKey(HWND window, WPARAM virtualKey) {
+    PostMessageA(window, WM_KEYDOWN, virtualKey, 0);
+    PostMessageA(window, WM_KEYUP, virtualKey, 0);
+}
+
+void PostClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        // Ending the program ends the process at once; nothing resumes.
+        if (msg.message == WM_QUIT) ExitProcess(static_cast<UINT>(msg.wParam));
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void Pause(double seconds) {
+    const double start = MonotonicSeconds();
+    while (seconds > MonotonicSeconds() - start) {
+        PumpMessages();
+        // Sleep until something arrives or the time is up, instead of spinning.
+        WaitForMessageOrTimeout(seconds - (MonotonicSeconds() - start));
+    }
+}
+
+}  // namespace host

@@ -1,0 +1,43 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace host {
+
+// The longest host text we read; a host that reports more is read up to this.
+constexpr LRESULT kMaxHostTextLength = 1 << 20;
+
+// Reads a window's text: WM_GETTEXTLENGTH, then WM_GETTEXT with a buffer of
+// length + 1. The result is always as long as the length the host reported
+// (a text that shrank in between leaves a NUL tail). Empty for handle 0, a
+// vanished window or a host that does not answer in time.
+std::string GetText(HWND window);
+
+// Replaces a window's text (WM_SETTEXT, sent).
+void SetText(HWND window, const std::string& text);
+
+// Presses Enter in a host text control (WM_CHAR 13, sent).
+void SendEnterChar(HWND window);
+
+// Presses a host button: button-down then button-up, sent, so the host has
+// acted when this returns.
+void SendClick(HWND window);
+
+// The same press, posted: the host acts later.
+void PostClick(HWND window);
+
+// Posts a key press and release of one virtual key.
+void PostKey(HWND window, WPARAM virtualKey);
+
+// Asks a host window to close (WM_CLOSE, posted).
+void PostClose(HWND window);
+
+// Dispatches every message pending for this thread, then returns at once.
+void PumpMessages();
+
+// Waits `seconds` while keeping this thread's windows responsive. Zero or
+// less returns at once without dispatching anything.
+void Pause(double seconds);
+
+}  // namespace host

@@ -1,0 +1,138 @@
+#include "hostsim/controls.h"
+
+#include <cstring>
+
+#include "host/window_names.h"
+
+namespace hostsim {
+namespace {
+
+constexpr const char* kControlClasses[] = {
+    host::kIconClass,    host::kStaticClass,  host::kViewClass,     host::kRichClass,
+    host::kEditClass,    host::kListboxClass, host::kComboboxClass, host::kImageClass,
+    host::kToolbarClass, host::kToolbarBarClass,
+};
+
+// Upper bound on how long a hung control holds the host thread, so a test
+// that forgets to release it still ends.
+constexpr DWORD kLongestHangMs = 30000;
+
+void Paint(HWND window, ControlState* state) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT rc;
+    GetClientRect(window, &rc);
+    char cls[32] = "";
+    GetClassNameA(window, cls, sizeof cls);
+    const bool icon = std::strcmp(cls, host::kIconClass) == 0;
+    const bool writable =
+        std::strcmp(cls, host::kRichClass) == 0 || std::strcmp(cls, host::kEditClass) == 0;
+    FillRect(dc, &rc, GetSysColorBrush(icon ? COLOR_BTNFACE : writable ? COLOR_WINDOW : COLOR_3DLIGHT));
+    FrameRect(dc, &rc, GetSysColorBrush(COLOR_BTNSHADOW));
+    SetBkMode(dc, TRANSPARENT);
+    const std::string shown = state && !state->text.empty() ? state->text : std::string(cls);
+    RECT text = rc;
+    InflateRect(&text, -2, -1);
+    DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &text,
+              DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
+    EndPaint(window, &ps);
+}
+
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ControlState* state = StateOf(window);
+    if (state && state->hungUntil &&
+        (message == WM_GETTEXT || message == WM_GETTEXTLENGTH || message == WM_SETTEXT)) {
+        // Once released the control answers again, this message included.
+        WaitForSingleObject(state->hungUntil, kLongestHangMs);
+    }
+    switch (message) {
+        case WM_NCCREATE: {
+            auto* created = new ControlState;
+            const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+            if (cs->lpszName) created->text = cs->lpszName;
+            SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+            return TRUE;
+        }
+        case WM_NCDESTROY:
+            delete state;
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            return 0;
+        case WM_SETTEXT:
+            if (!state) break;
+            state->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            InvalidateRect(window, nullptr, TRUE);
+            return TRUE;
+        case WM_GETTEXTLENGTH:
+            if (!state) break;
+            {
+                const LRESULT length = static_cast<LRESULT>(state->text.size());
+                if (state->shrinkOnRead) {
+                    state->shrinkOnRead = false;
+                    state->text = state->shrunkText;
+                }
+                return length;
+            }
+        case WM_GETTEXT: {
+            if (!state || wParam == 0 || !lParam) return 0;
+            const size_t n = state->text.size() < wParam - 1 ? state->text.size() : wParam - 1;
+            std::memcpy(reinterpret_cast<char*>(lParam), state->text.data(), n);
+            reinterpret_cast<char*>(lParam)[n] = '\0';
+            return static_cast<LRESULT>(n);
+        }
+        case WM_LBUTTONDOWN:
+            if (state) state->pressed = true;
+            return 0;
+        case WM_LBUTTONUP:
+            if (state && state->pressed) {
+                state->pressed = false;
+                // Copied first: the action may close the window that owns this state.
+                auto action = state->onClick;
+                if (action) action();
+            }
+            return 0;
+        case WM_CHAR:
+            if (state && wParam == VK_RETURN && state->onEnter) {
+                auto action = state->onEnter;
+                action();
+            }
+            return 0;
+        case WM_PAINT:
+            Paint(window, state);
+            return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void RegisterControlClasses() {
+    for (const char* name : kControlClasses) {
+        WNDCLASSA wc = {};
+        if (GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) continue;
+        wc.lpfnWndProc = ControlProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+        wc.lpszClassName = name;
+        RegisterClassA(&wc);
+    }
+}
+
+HWND CreateControl(HWND parent, const char* cls, const std::string& text, int x, int y, int w,
+                   int h) {
+    return CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE, x, y, w, h, parent,
+                           nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+ControlState* StateOf(HWND control) {
+    if (!control) return nullptr;
+    char cls[32] = "";
+    GetClassNameA(control, cls, sizeof cls);
+    for (const char* name : kControlClasses) {
+        if (std::strcmp(cls, name) == 0) {
+            return reinterpret_cast<ControlState*>(GetWindowLongPtrA(control, GWLP_USERDATA));
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace hostsim

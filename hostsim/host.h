@@ -1,0 +1,111 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "hostsim/record.h"
+
+namespace hostsim {
+
+// Controls of one class to create in a host child window, in child order.
+struct ControlSpec {
+    std::string cls;
+    int count = 1;
+    std::string text;  // given to each of the `count` controls
+};
+
+// An "AOL Child" window to open: its caption and its controls in child order.
+struct ChildSpec {
+    std::string caption;
+    std::vector<ControlSpec> controls;
+    // New host windows come first in child order; this puts the window last.
+    bool atBack = false;
+};
+
+// The simulated host client: "AOL Frame25" with its "MDIClient" and toolbar,
+// running its own message loop on its own thread, as the real host runs in
+// its own process. Every host window records the messages it gets from
+// outside that thread, so tests can assert on exact sequences.
+class Host {
+public:
+    struct Options {
+        int toolbarIcons = 12;
+        bool visible = false;
+    };
+
+    Host();
+    explicit Host(Options options);
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    HWND frame() const { return frame_; }
+    HWND mdiClient() const { return mdi_; }
+    HWND toolbar() const { return toolbar_; }
+    HWND toolbarBar() const { return bar_; }
+    std::vector<HWND> toolbarIcons() const { return Children(bar_, "_AOL_Icon"); }
+    DWORD threadId() const { return threadId_; }
+
+    // Opens an "AOL Child" built from `spec`; returns it.
+    HWND OpenChild(const ChildSpec& spec);
+    // Destroys a host window at once, as the host does when its window goes away.
+    void DestroyNow(HWND window);
+    // Direct children of `parent` of class `cls`, in child order.
+    static std::vector<HWND> Children(HWND parent, const char* cls);
+
+    // Runs `work` on the host's thread and returns when it is done.
+    void Invoke(const std::function<void()>& work);
+    // Runs `work` on the host's thread without waiting (it may enter a modal loop).
+    void Post(std::function<void()> work);
+
+    // What to do when a host control is pressed (button-down, button-up).
+    void SetClickAction(HWND control, std::function<void()> action);
+    // What to do when Enter (WM_CHAR 13) reaches a host control.
+    void SetEnterAction(HWND control, std::function<void()> action);
+    // The control's text as the host holds it (no message is recorded).
+    std::string TextOf(HWND control);
+
+    // Fault: `control` stops answering text messages until Release().
+    void Hang(HWND control);
+    void Release();
+    // Fault: the next read of `control` reports its length, then the text
+    // shrinks to `shorter` before the text itself is asked for.
+    void ShrinkOnNextRead(HWND control, const std::string& shorter);
+
+    std::vector<Record> Records() const;
+    std::vector<Record> RecordsFor(HWND window) const;
+    void ClearRecords();
+    // Waits (at most a few seconds) until the host has handled everything
+    // posted to its thread before this call.
+    void Flush();
+
+    // Called by the recording hooks on the host thread.
+    void Append(const Record& record);
+
+private:
+    void ThreadMain(Options options);
+    void BuildFrame(const Options& options);
+
+    std::thread thread_;
+    DWORD threadId_ = 0;
+    HANDLE ready_ = nullptr;
+    HANDLE release_ = nullptr;
+    HWND messages_ = nullptr;  // the host thread's own message-only window
+    HWND frame_ = nullptr;
+    HWND mdi_ = nullptr;
+    HWND toolbar_ = nullptr;
+    HWND bar_ = nullptr;
+    HHOOK sentHook_ = nullptr;
+    HHOOK postedHook_ = nullptr;
+    int opened_ = 0;
+
+    mutable std::mutex recordsLock_;
+    std::vector<Record> records_;
+};
+
+}  // namespace hostsim

@@ -1,0 +1,155 @@
+// Reading, writing, pressing and waiting against the simulated host.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "host/clock.h"
+#include "host/primitives.h"
+#include "host/send.h"
+#include "host/signature.h"
+#include "host/window_names.h"
+#include "hostsim/host.h"
+#include "support/msg_sequence.h"
+
+namespace {
+
+using hostsim::Host;
+using testsupport::Expected;
+using testsupport::kPosted;
+using testsupport::kSent;
+
+class Primitives : public ::testing::Test {
+protected:
+    void SetUp() override {
+        child = host.OpenChild({"Primitives", {{host::kRichClass, 1}, {host::kIconClass, 1}}});
+        rich = host::NthChild(child, host::kRichClass, 1);
+        icon = host::NthChild(child, host::kIconClass, 1);
+        host.ClearRecords();
+    }
+    Host host;
+    HWND child = nullptr, rich = nullptr, icon = nullptr;
+};
+
+TEST_F(Primitives, GetTextOfEmptyZeroAndVanishedWindowsIsEmpty) {
+    EXPECT_EQ(host::GetText(rich), "");
+    EXPECT_EQ(host::GetText(nullptr), "");
+    host.DestroyNow(child);
+    EXPECT_EQ(host::GetText(rich), "");
+}
+
+TEST_F(Primitives, TextRoundTripsUnchangedIncludingHighBytes) {
+    const std::string text = "caf\xE9 \xFC\xE4\xF6 \xA9 line\r\nnext";
+    host::SetText(rich, text);
+    EXPECT_EQ(host.TextOf(rich), text);
+    EXPECT_EQ(host::GetText(rich), text);
+    EXPECT_EQ(host::GetText(child), "Primitives");
+}
+
+TEST_F(Primitives, TextThatShrinksBetweenTheTwoMessagesKeepsItsLengthWithANulTail) {
+    host::SetText(rich, "abcdefgh");
+    host.ShrinkOnNextRead(rich, "abc");
+    EXPECT_EQ(host::GetText(rich), std::string("abc\0\0\0\0\0", 8));
+}
+
+TEST_F(Primitives, SentPrimitivesHaveBeenHandledWhenTheyReturn) {
+    host::SetText(rich, "typed");
+    host::SendEnterChar(rich);
+    host::SendClick(icon);
+    // no flush: sent messages are complete on return
+    EXPECT_SEQUENCE(host.Records(), {
+        Expected{rich, WM_SETTEXT, kSent, 0, "typed"},
+        Expected{rich, WM_CHAR, kSent, VK_RETURN},
+        Expected{icon, WM_LBUTTONDOWN, kSent},
+        Expected{icon, WM_LBUTTONUP, kSent},
+    });
+}
+
+TEST_F(Primitives, PostedPrimitivesArriveLaterInPostingOrder) {
+    std::atomic<int> clicks{0};
+    host.SetClickAction(icon, [&] { ++clicks; });
+    host.ClearRecords();
+    host::PostClick(icon);
+    host::PostKey(icon, VK_DOWN);
+    host::PostKey(icon, VK_RETURN);
+    host::PostClose(child);
+    testsupport::Settle(host);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_SEQUENCE(host.Records(), {
+        Expected{icon, WM_LBUTTONDOWN, kPosted},
+        Expected{icon, WM_LBUTTONUP, kPosted},
+        Expected{icon, WM_KEYDOWN, kPosted, VK_DOWN},
+        Expected{icon, WM_KEYUP, kPosted, VK_DOWN},
+        Expected{icon, WM_KEYDOWN, kPosted, VK_RETURN},
+        Expected{icon, WM_KEYUP, kPosted, VK_RETURN},
+        Expected{child, WM_CLOSE, kPosted},
+    });
+    EXPECT_FALSE(IsWindow(child));
+}
+
+TEST_F(Primitives, AHungControlGivesTheEmptyTextWithinTheTimeLimit) {
+    host::SetText(rich, "never read");
+    host.Hang(rich);
+    const double start = host::MonotonicSeconds();
+    EXPECT_EQ(host::GetText(rich), "");
+    const double took = host::MonotonicSeconds() - start;
+    host.Release();
+    EXPECT_LT(took, host::kHostReplyLimitMs / 1000.0 + 1.5);
+    EXPECT_EQ(host::GetText(rich), "never read");
+}
+
+LRESULT CALLBACK CountingProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_LBUTTONUP) {
+        ++*reinterpret_cast<int*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+// A window of our own, to see what Pause dispatches.
+class OwnWindow {
+public:
+    OwnWindow() {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = CountingProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "pause test window";
+        RegisterClassA(&wc);
+        window = CreateWindowA("pause test window", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&clicks));
+    }
+    ~OwnWindow() { DestroyWindow(window); }
+    HWND window;
+    int clicks = 0;
+};
+
+TEST(Pause, LastsAtLeastItsDurationAndHandlesClicksMeanwhile) {
+    OwnWindow own;
+    std::thread clicker([w = own.window] {
+        Sleep(30);
+        PostMessageA(w, WM_LBUTTONDOWN, 0, 0);
+        PostMessageA(w, WM_LBUTTONUP, 0, 0);
+    });
+    const double start = host::MonotonicSeconds();
+    host::Pause(0.1);
+    const double took = host::MonotonicSeconds() - start;
+    clicker.join();
+    EXPECT_GE(took, 0.1);
+    EXPECT_EQ(own.clicks, 1);
+}
+
+TEST(Pause, ZeroOrNegativeReturnsAtOnceWithoutDispatching) {
+    OwnWindow own;
+    for (double seconds : {0.0, -1.0}) {
+        PostMessageA(own.window, WM_LBUTTONUP, 0, 0);
+        const double start = host::MonotonicSeconds();
+        host::Pause(seconds);
+        EXPECT_LT(host::MonotonicSeconds() - start, 0.05);
+        EXPECT_EQ(own.clicks, 0);
+        MSG msg;
+        EXPECT_TRUE(PeekMessageA(&msg, own.window, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE));
+    }
+}
+
+}  // namespace
