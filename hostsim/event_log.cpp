@@ -1,0 +1,54 @@
+#include "hostsim/event_log.h"
+
+#include <cstdio>
+
+namespace hostsim {
+
+EventLog::EventLog(std::string path) : path_(std::move(path)) {
+    if (path_.empty()) return;
+    if (FILE* f = std::fopen(path_.c_str(), "wb")) std::fclose(f);
+}
+
+void EventLog::Write(const std::string& kind, const std::string& a, const std::string& b) {
+    if (path_.empty()) return;
+    std::lock_guard<std::mutex> guard(lock_);
+    // Opened per line so a reader in another process sees each line at once.
+    if (FILE* f = std::fopen(path_.c_str(), "ab")) {
+        const std::string line = kind + "\t" + EscapeField(a) + "\t" + EscapeField(b) + "\n";
+        std::fwrite(line.data(), 1, line.size(), f);
+        std::fclose(f);
+    }
+}
+
+std::string EscapeField(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            case '\\': out += "\\\\"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string UnescapeField(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        switch (text[++i]) {
+            case 'r': out += '\r'; break;
+            case 'n': out += '\n'; break;
+            case 't': out += '\t'; break;
+            default: out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace hostsim
