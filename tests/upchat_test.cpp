@@ -1,0 +1,86 @@
+// Handing input between the host's main window and its modal transfer window.
+#include <gtest/gtest.h>
+
+#include "answer/upchat.h"
+#include "host/window_names.h"
+#include "hostsim/host.h"
+#include "hostsim/transfer.h"
+
+namespace {
+
+using answer::UnUpChat;
+using answer::UpChat;
+using hostsim::Host;
+using hostsim::Transfer;
+
+// Enabled states are set and read on the host's thread, as the host would.
+void SetEnabled(Host& host, HWND window, bool enabled) {
+    host.Invoke([&] { EnableWindow(window, enabled ? TRUE : FALSE); });
+}
+
+bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+
+TEST(Transfer, BlocksTheFrameWhileItRunsAndIsFoundByNameUnderTheFrame) {
+    Host host;
+    {
+        Transfer transfer(host);
+        EXPECT_EQ(FindWindowExA(host.frame(), nullptr, host::kMdiClientClass,
+                                host::kModalTransferName),
+                  transfer.window());
+        // the document area is still the frame's first "MDIClient"
+        EXPECT_EQ(FindWindowExA(host.frame(), nullptr, host::kMdiClientClass, nullptr),
+                  host.mdiClient());
+        EXPECT_FALSE(Enabled(host.frame()));
+        EXPECT_TRUE(Enabled(transfer.window()));
+        transfer.SetProgress(40);
+        EXPECT_EQ(host.TextOf(transfer.progress()), "Uploading file... 40%");
+    }
+    EXPECT_EQ(FindWindowExA(host.frame(), nullptr, host::kMdiClientClass,
+                            host::kModalTransferName),
+              nullptr);
+    EXPECT_TRUE(Enabled(host.frame()));
+}
+
+TEST(UpChat, HandsInputToTheFrameAndUnUpChatGivesItBackFromAnyStart) {
+    Host host;
+    Transfer transfer(host);
+    for (bool frameBefore : {false, true}) {
+        for (bool modalBefore : {false, true}) {
+            SetEnabled(host, host.frame(), frameBefore);
+            SetEnabled(host, transfer.window(), modalBefore);
+            UpChat();
+            EXPECT_TRUE(Enabled(host.frame())) << frameBefore << modalBefore;
+            EXPECT_FALSE(Enabled(transfer.window())) << frameBefore << modalBefore;
+            UnUpChat();
+            EXPECT_FALSE(Enabled(host.frame())) << frameBefore << modalBefore;
+            EXPECT_TRUE(Enabled(transfer.window())) << frameBefore << modalBefore;
+        }
+    }
+}
+
+TEST(UpChat, WithoutATransferOnlyTheFrameChanges) {
+    Host host;
+    UnUpChat();
+    EXPECT_FALSE(Enabled(host.frame()));
+    EXPECT_TRUE(Enabled(host.mdiClient()));
+    UpChat();
+    EXPECT_TRUE(Enabled(host.frame()));
+    EXPECT_TRUE(Enabled(host.mdiClient()));
+}
+
+TEST(UpChat, WithoutAHostNoOtherWindowIsTouched) {
+    // A top-level window that a lookup under handle 0 would find.
+    CLIENTCREATESTRUCT ccs = {};
+    const HWND stranger =
+        CreateWindowExA(0, host::kMdiClientClass, host::kModalTransferName, WS_POPUP, 0, 0, 10,
+                        10, nullptr, nullptr, GetModuleHandleA(nullptr), &ccs);
+    ASSERT_NE(stranger, nullptr);
+    UpChat();
+    EXPECT_TRUE(Enabled(stranger));
+    EnableWindow(stranger, FALSE);
+    UnUpChat();
+    EXPECT_FALSE(Enabled(stranger));
+    DestroyWindow(stranger);
+}
+
+}  // namespace
