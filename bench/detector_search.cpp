@@ -37,7 +37,9 @@ bool EarlyExit(HWND w) {
                                     kReceivedIm[4], kReceivedIm[5], kReceivedIm[6]});
 }
 
-// Every lookup of the signature made, whatever the earlier ones found.
+// Every lookup of the signature made, whatever the earlier ones found. Each
+// class's requirements stand together in the list, so a chain restarts only
+// when the class changes.
 bool EveryLookup(HWND w) {
     bool met = true;
     const char* cls = nullptr;
