@@ -1,0 +1,92 @@
+#include "outgoing/send_im.h"
+
+#include "host/clock.h"
+#include "host/primitives.h"
+#include "host/search.h"
+#include "host/signature.h"
+#include "host/window_names.h"
+#include "outgoing/toolbar_menu.h"
+
+namespace outgoing {
+namespace {
+
+// The toolbar button and item that open the compose window.
+constexpr int kInstantMessageIcon = 10;
+constexpr int kSendInstantMessageItem = 6;
+constexpr int kSendIconNumber = 9;
+
+// The host needs a moment between showing a window and taking our typing,
+// and between the typing and the click.
+constexpr double kComposePollSeconds = 0.1;
+constexpr double kBeforeTypingSeconds = 0.3;
+constexpr double kBeforeSendSeconds = 0.1;
+constexpr double kAnswerPollSeconds = 0.2;
+
+HWND FindConversationWindow(HWND mdiClient, const std::string& caption) {
+    return FindWindowExA(mdiClient, nullptr, host::kChildClass, caption.c_str());
+}
+
+HWND FindHostMessageBox() { return FindWindowA(host::kDialogClass, host::kHostMessageBoxCaption); }
+
+}  // namespace
+
+ComposeWindow FindComposeWindow(HWND mdiClient) {
+    ComposeWindow c;
+    c.window = FindWindowExA(mdiClient, nullptr, host::kChildClass, host::kComposeCaption);
+    // Under handle 0 the lookups would search the top-level windows instead.
+    if (!c.window) return c;
+    c.recipient = FindWindowExA(c.window, nullptr, host::kEditClass, nullptr);
+    c.message = FindWindowExA(c.window, nullptr, host::kRichClass, nullptr);
+    c.send = host::NthChild(c.window, host::kIconClass, kSendIconNumber);
+    return c;
+}
+
+void SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter) {
+    RunToolbarMenu(kInstantMessageIcon, kSendInstantMessageItem, false, 0);
+    const HWND mdi = host::FindHostMdiClient();
+
+    ComposeWindow compose;
+    const double composeStart = host::MonotonicSeconds();
+    for (;;) {
+        host::PumpMessages();
+        compose = FindComposeWindow(mdi);
+        host::Pause(kComposePollSeconds);
+        if (compose.ready()) break;
+        if (host::MonotonicSeconds() - composeStart >= kComposeWaitLimitSeconds) return;
+    }
+
+    host::Pause(kBeforeTypingSeconds);
+    host::SetText(compose.recipient, ScreenName);
+    host::SetText(compose.message, Message);
+    host::Pause(kBeforeSendSeconds);
+    host::PostClick(compose.send);
+
+    const std::string conversationCaption = host::kConversationCaptionPrefix + ScreenName;
+    const double answerStart = host::MonotonicSeconds();
+    bool conversationOpened = false;
+    for (;;) {
+        host::PumpMessages();
+        conversationOpened = FindConversationWindow(mdi, conversationCaption) != nullptr;
+        const bool refused = FindHostMessageBox() != nullptr;
+        host::Pause(kAnswerPollSeconds);
+        if (conversationOpened || refused) break;
+        if (host::MonotonicSeconds() - answerStart >= kAnswerWaitLimitSeconds) {
+            // Left open, it would be taken for the next message's compose window.
+            host::PostClose(compose.window);
+            return;
+        }
+    }
+
+    // Looked up again: the host may have changed its windows during the pause.
+    if (conversationOpened) {
+        if (CloseAfter) host::PostClose(FindConversationWindow(mdi, conversationCaption));
+        return;
+    }
+    // Under handle 0 the button lookup would take any top-level button.
+    if (const HWND box = FindHostMessageBox()) {
+        host::PostClick(FindWindowExA(box, nullptr, host::kButtonClass, nullptr));
+    }
+    host::PostClose(compose.window);
+}
+
+}  // namespace outgoing

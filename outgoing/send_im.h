@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace outgoing {
+
+// How long we wait for the host's compose window to be ready, and then for
+// its answer to the send, before giving up.
+constexpr double kComposeWaitLimitSeconds = 10.0;
+constexpr double kAnswerWaitLimitSeconds = 10.0;
+
+// The host's "Send Instant Message" window and the controls we type into and
+// press. `ready()` only when all four were found.
+struct ComposeWindow {
+    HWND window = nullptr;
+    HWND recipient = nullptr;
+    HWND message = nullptr;
+    HWND send = nullptr;
+    bool ready() const { return window && recipient && message && send; }
+};
+
+// Looks the compose window and its controls up under the host's document area.
+ComposeWindow FindComposeWindow(HWND mdiClient);
+
+// Sends `Message` to `ScreenName` through the host's compose window, as a
+// user would, then deals with the host's answer: the conversation window it
+// opens (closed when `CloseAfter`), or its "America Online" box (pressed
+// away, and the compose window closed). Reports nothing; when the host does
+// not answer in time, closes the compose window it opened and returns.
+void SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter);
+
+}  // namespace outgoing

@@ -1,0 +1,93 @@
+#include "outgoing/toolbar_menu.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "host/app_activate.h"
+#include "host/clock.h"
+#include "host/cursor.h"
+#include "host/primitives.h"
+#include "host/signature.h"
+#include "host/window_names.h"
+
+namespace outgoing {
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+// Between looks for the menu the thread sleeps until a message comes or this
+// passes, rather than spinning on the host.
+constexpr double kMenuPollSeconds = 0.01;
+
+class ScreenDC {
+public:
+    ScreenDC() : dc_(GetDC(nullptr)) {}
+    ~ScreenDC() { ReleaseDC(nullptr, dc_); }
+    ScreenDC(const ScreenDC&) = delete;
+    ScreenDC& operator=(const ScreenDC&) = delete;
+    operator HDC() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+// The screen's size in twips as a point: far beyond the bottom-right corner,
+// where the platform clamps the pointer.
+POINT ScreenCornerInTwips() {
+    ScreenDC screen;
+    const int dpiX = std::max(1, GetDeviceCaps(screen, LOGPIXELSX));
+    const int dpiY = std::max(1, GetDeviceCaps(screen, LOGPIXELSY));
+    return {MulDiv(GetSystemMetrics(SM_CXSCREEN), kTwipsPerInch, dpiX),
+            MulDiv(GetSystemMetrics(SM_CYSCREEN), kTwipsPerInch, dpiY)};
+}
+
+// A shown popup menu of the host's own thread. Another program's menu, or
+// ours, may be on screen too and must never get the host's keys.
+HWND FindHostMenu(DWORD hostThread) {
+    if (!hostThread) return nullptr;
+    for (HWND menu = FindWindowExA(nullptr, nullptr, host::kMenuClass, nullptr); menu;
+         menu = FindWindowExA(nullptr, menu, host::kMenuClass, nullptr)) {
+        if (IsWindowVisible(menu) && GetWindowThreadProcessId(menu, nullptr) == hostThread) {
+            return menu;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber) {
+    const host::SavedCursorPos pointer;
+    const POINT corner = ScreenCornerInTwips();
+    SetCursorPos(corner.x, corner.y);
+
+    const HWND frame = FindWindowA(host::kFrameClass, nullptr);
+    host::AppActivate(host::GetText(frame));
+
+    const HWND toolbar = FindWindowExA(frame, nullptr, host::kToolbarClass, nullptr);
+    const HWND bar = FindWindowExA(toolbar, nullptr, host::kToolbarBarClass, nullptr);
+    const HWND icon = host::NthChild(bar, host::kIconClass, std::max(1, IconNumber));
+    // Nothing was clicked, so no menu of the host's is coming.
+    if (!icon) return;
+    host::PostClick(icon);
+
+    const DWORD hostThread = GetWindowThreadProcessId(frame, nullptr);
+    const double start = host::MonotonicSeconds();
+    HWND menu = nullptr;
+    for (;;) {
+        host::PumpMessages();
+        menu = FindHostMenu(hostThread);
+        if (menu) break;
+        if (host::MonotonicSeconds() - start >= kMenuWaitLimitSeconds) return;
+        host::WaitForMessageOrTimeout(kMenuPollSeconds);
+    }
+
+    for (int i = 0; i < ItemNumber; ++i) host::PostKey(menu, VK_DOWN);
+    if (SubMenu) {
+        host::PostKey(menu, VK_RIGHT);
+        for (int i = 1; i < SubItemNumber; ++i) host::PostKey(menu, VK_DOWN);
+    }
+    host::PostKey(menu, VK_RETURN);
+}
+
+}  // namespace outgoing

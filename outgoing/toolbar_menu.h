@@ -1,0 +1,18 @@
+#pragma once
+
+namespace outgoing {
+
+// How long we wait for the host to show the menu of a toolbar button before
+// giving up on it.
+constexpr double kMenuWaitLimitSeconds = 10.0;
+
+// Chooses an item of the popup menu behind the host toolbar's
+// `IconNumber`th icon (1 or less: the first): clicks the icon, waits for the
+// host's menu, presses Down `ItemNumber` times, then with `SubMenu` Right and
+// `SubItemNumber` - 1 more Downs, then Enter. The keys are only queued; the
+// host acts on them after this returns. The pointer is parked in the screen's
+// corner meanwhile so it cannot select a menu item, and is put back on every
+// way out. A menu that does not appear within the limit gets no keys.
+void RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber);
+
+}  // namespace outgoing
