@@ -1,14 +1,16 @@
-// quillostools.exe: for now a window that shows the program runs.
+// quillostools.exe: for now only the splash window from its layout; start-up
+// proper (the ellipse, the pulse, the main window) is built on top of this.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-    HWND window = CreateWindowExA(0, "STATIC", "replymate", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 300, 120, nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, show);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+#include "forms/form.h"
+#include "host/primitives.h"
+#include "shell/layouts/layouts.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    forms::Form splash(layouts::Form1Layout());
+    splash.Show();
+    for (;;) {
+        host::PumpMessages();
+        WaitMessage();
     }
-    return 0;
 }

@@ -1,0 +1,163 @@
+#pragma once
+// A form: one top-level window built from a layout table (forms/spec.h).
+//
+//   forms::Form main(layouts::Form2Layout());
+//   main.On(forms::kForm, forms::Event::Load, [&] { StayOnTop(main); });
+//   main.On("Command1", forms::Event::Click, [&] { main.SetTimerEnabled("Timer1", true); });
+//   main.On("Timer1", forms::Event::Timer, [&] { ... });
+//   main.Show();
+//
+// Controls are named as in the layout. Labels, images and lines have no
+// window of their own: the form draws them back to front and hit-tests them
+// front to back (hidden ones, and points covered by a windowed control, are
+// skipped). Buttons, text boxes and list boxes are child windows above them.
+//
+// Events reach handlers by control name and event; a control or event with no
+// handler does nothing. Menu items are named like controls ("idle", "imoff")
+// and raise Event::Click. A handler may pump messages (Pause, searches); other
+// handlers then run nested inside it. A timer's tick that comes due while that
+// same timer's handler is still running is dropped, so no handler is ever
+// re-entered by its own timer.
+//
+// Unload destroys the window and forgets every run-time value; the next Load
+// or Show builds it again from the layout. Property setters on a form that is
+// not loaded do nothing and getters give empty values, so a handler that
+// unloaded its own form (possibly from a nested handler) can run to its end.
+//
+// Unknown control names throw std::invalid_argument: they are programming
+// errors. Nothing throws across a window procedure.
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "forms/spec.h"
+
+namespace forms {
+
+enum class Event { Load, Click, MouseDown, MouseMove, Timer };
+using Handler = std::function<void()>;
+
+// The name under which the form's own events (Event::Load) are registered.
+constexpr char kForm[] = "Form";
+
+class Form {
+public:
+    explicit Form(FormSpec spec);
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const FormSpec& Spec() const { return spec_; }
+
+    // Registers (or replaces) the handler of one event of one control, or of
+    // the form itself under kForm. Handlers outlive Unload.
+    void On(const std::string& name, Event event, Handler handler);
+
+    // Creates the window hidden, with every initial value of the layout, then
+    // runs the form's Load handler. Does nothing when already loaded.
+    void Load();
+    // Loads if needed, then shows the window (not modal) and puts the focus
+    // in the focusable control with the lowest tab place. A form marked
+    // neverShown is only loaded.
+    void Show();
+    void Hide();
+    // Destroys the window and its run-time state.
+    void Unload();
+    bool IsLoaded() const { return state_ != nullptr; }
+    HWND Hwnd() const;
+
+    // The whole window's place and size in twips.
+    TwipRect Bounds() const;
+    void SetBounds(const TwipRect& bounds);
+
+    void SetBackColour(COLORREF colour);
+    // The form's own font, and the width in pixels of a text drawn in it.
+    HFONT Font() const;
+    int TextWidth(const std::string& text) const;
+
+    // Caption of a label or button, text of a text box.
+    std::string Text(const std::string& name) const;
+    void SetText(const std::string& name, const std::string& text);
+    bool Visible(const std::string& name) const;
+    void SetVisible(const std::string& name, bool visible);
+    bool Enabled(const std::string& name) const;
+    void SetEnabled(const std::string& name, bool enabled);
+    COLORREF ForeColour(const std::string& name) const;
+    void SetForeColour(const std::string& name, COLORREF colour);
+    COLORREF BackColour(const std::string& name) const;
+    void SetBackColour(const std::string& name, COLORREF colour);
+
+    // Labels.
+    void SetAlignment(const std::string& name, Align align);
+    // On: the label takes the size of its caption on one line, keeping its
+    // left edge, centre or right edge as its alignment says.
+    void SetAutoSize(const std::string& name, bool autoSize);
+    void SetOpaque(const std::string& name, bool opaque);
+
+    // Where a control lies, in client pixels (a label's after auto-sizing).
+    RECT ControlRect(const std::string& name) const;
+    // The child window of a button, text box or list box; 0 for the others.
+    HWND ControlHwnd(const std::string& name) const;
+    HFONT ControlFont(const std::string& name) const;
+
+    // List boxes. Items stay in the order they are added.
+    void AddItem(const std::string& name, const std::string& item);
+    void RemoveItem(const std::string& name, int index);
+    int ItemCount(const std::string& name) const;
+    std::string Item(const std::string& name, int index) const;
+    void ClearItems(const std::string& name);
+    // The width in pixels the list can scroll sideways to.
+    void SetHorizontalExtent(const std::string& name, int pixels);
+
+    // Timers.
+    bool TimerEnabled(const std::string& name) const;
+    void SetTimerEnabled(const std::string& name, bool enabled);
+    int TimerInterval(const std::string& name) const;
+    void SetTimerInterval(const std::string& name, int ms);
+
+    // Pops up one of the form's menus at the pointer, loading the form (hidden)
+    // first if needed. The chosen item's handler has run when this returns;
+    // dismissing the menu does nothing.
+    void PopupMenu(const std::string& menuName);
+
+private:
+    struct State;
+    struct ControlState;
+    struct TimerState;
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateWindowFromSpec();
+    void CreateControls();
+    void Fire(const std::string& name, Event event);
+    void OnTimer(UINT_PTR id);
+    void OnCommand(WPARAM wParam, LPARAM lParam);
+    void OnMouse(UINT message, POINT point);
+    void Paint(HDC dc, const RECT& area);
+    void DrawButton(const DRAWITEMSTRUCT& item);
+    LRESULT ControlColours(HDC dc, HWND control);
+    void FocusFirst();
+    void MoveFocus(int fromIndex, bool backwards);
+    void AutoSize(ControlState& control);
+    void Invalidate(const ControlState& control);
+
+    ControlState& Find(const std::string& name) const;
+    ControlState* FindLoaded(const std::string& name) const;
+    TimerState* FindTimer(const std::string& name) const;
+    int HitTest(POINT point) const;
+
+    FormSpec spec_;
+    std::map<std::pair<std::string, Event>, Handler> handlers_;
+    std::unique_ptr<State> state_;
+    // Counts loads, so code that ran a handler can tell whether the form it
+    // started on is still the one that exists.
+    unsigned generation_ = 0;
+};
+
+}  // namespace forms
