@@ -1,0 +1,183 @@
+// Choosing host toolbar menu items with posted keys, on the simulated host.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "host/clock.h"
+#include "host/window_names.h"
+#include "hostsim/host.h"
+#include "hostsim/im_service.h"
+#include "outgoing/toolbar_menu.h"
+#include "support/msg_sequence.h"
+
+namespace {
+
+using hostsim::Host;
+using hostsim::ImService;
+using testsupport::Expected;
+using testsupport::kPosted;
+
+constexpr POINT kUserPointer{40, 50};  // well away from where the host's menu opens
+
+POINT Pointer() {
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+void ExpectPointerAt(POINT where) {
+    const POINT p = Pointer();
+    EXPECT_EQ(p.x, where.x);
+    EXPECT_EQ(p.y, where.y);
+}
+
+// The icon's click, then each key as a down and up pair to the menu.
+std::vector<Expected> ClickThenKeys(HWND icon, HWND menu, std::initializer_list<WPARAM> keys) {
+    std::vector<Expected> out{{icon, WM_LBUTTONDOWN, kPosted}, {icon, WM_LBUTTONUP, kPosted}};
+    for (WPARAM k : keys) {
+        out.push_back({menu, WM_KEYDOWN, kPosted, k});
+        out.push_back({menu, WM_KEYUP, kPosted, k});
+    }
+    return out;
+}
+
+struct MenuCase {
+    const char* name;
+    int item;
+    bool subMenu;
+    int subItem;
+    std::initializer_list<WPARAM> keys;
+    int choice;
+};
+
+const MenuCase kMenuCases[] = {
+    {"sixth item", 6, false, 0,
+     {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
+     ImService::kFirstCommand + ImService::kSendIMItem - 1},
+    {"third item of the fifth's submenu", ImService::kSubMenuItem, true, 3,
+     {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN},
+     ImService::kFirstSubCommand + 2},
+};
+
+TEST(ToolbarMenu, WalksTheTenthIconsMenuWithPostedKeysAndPutsThePointerBack) {
+    for (const MenuCase& c : kMenuCases) {
+        SCOPED_TRACE(c.name);
+        Host host;
+        ImService service(host);
+        const HWND icon = host.toolbarIcons()[ImService::kMenuIcon - 1];
+        SetCursorPos(kUserPointer.x, kUserPointer.y);
+
+        outgoing::RunToolbarMenu(ImService::kMenuIcon, c.item, c.subMenu, c.subItem);
+        ExpectPointerAt(kUserPointer);
+        ASSERT_TRUE(testsupport::PumpUntil([&] { return service.LastMenuChoice() != 0; }, 5));
+        testsupport::Settle(host);
+
+        ASSERT_EQ(service.MenuWindows().size(), 1u);
+        EXPECT_SEQUENCE(testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                                           WM_KEYDOWN, WM_KEYUP}),
+                        ClickThenKeys(icon, service.MenuWindows()[0], c.keys));
+        EXPECT_EQ(service.LastMenuChoice(), c.choice);
+    }
+}
+
+// A popup menu of another thread of ours, standing for another program's.
+class ForeignMenu {
+public:
+    ForeignMenu() {
+        thread_ = std::thread([this] { Run(); });
+        testsupport::PumpUntil([this] { return window_.load() != nullptr; }, 5);
+    }
+    ~ForeignMenu() { Close(); }
+    HWND window() const { return window_; }
+    // Closes the menu with Escape; returns what it chose (0: nothing).
+    int Close() {
+        if (thread_.joinable()) {
+            PostMessageA(window_, WM_KEYDOWN, VK_ESCAPE, 0);
+            PostMessageA(window_, WM_KEYUP, VK_ESCAPE, 0);
+            thread_.join();
+        }
+        return choice_;
+    }
+    bool open() const { return !done_; }
+
+private:
+    void Run() {
+        const HWND owner = CreateWindowExA(0, "STATIC", "foreign owner", WS_POPUP, 0, 0, 10, 10,
+                                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        HMENU menu = CreatePopupMenu();
+        for (int i = 1; i <= 8; ++i) AppendMenuA(menu, MF_STRING, i, "foreign item");
+        // Tells the test the menu's window once it is on screen.
+        SetTimer(owner, 1, 10, nullptr);
+        SetWindowLongPtrA(owner, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetWindowSubclassed(owner);
+        SetForegroundWindow(owner);
+        choice_ = TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, owner, nullptr);
+        done_ = true;
+        DestroyMenu(menu);
+        DestroyWindow(owner);
+    }
+    static LRESULT CALLBACK OwnerProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        auto* self = reinterpret_cast<ForeignMenu*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        if (m == WM_ENTERIDLE && wp == MSGF_MENU && self && !self->window_) {
+            self->window_ = reinterpret_cast<HWND>(lp);
+        }
+        return CallWindowProcA(self->original_, w, m, wp, lp);
+    }
+    void SetWindowSubclassed(HWND owner) {
+        original_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OwnerProc)));
+    }
+
+    std::thread thread_;
+    std::atomic<HWND> window_{nullptr};
+    std::atomic<bool> done_{false};
+    int choice_ = -1;
+    WNDPROC original_ = nullptr;
+};
+
+TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesBack) {
+    ImService::Options options;
+    options.menuOpens = false;
+    Host host;
+    ImService service(host, options);
+    ForeignMenu foreign;
+    ASSERT_NE(foreign.window(), nullptr);
+    ASSERT_TRUE(IsWindowVisible(foreign.window()));
+
+    // Where the pointer is while the host takes the click.
+    const HWND icon = host.toolbarIcons()[ImService::kMenuIcon - 1];
+    std::atomic<LONG> clickX{-1}, clickY{-1};
+    host.SetClickAction(icon, [&] {
+        const POINT p = Pointer();
+        clickX = p.x;
+        clickY = p.y;
+    });
+    host.ClearRecords();
+    SetCursorPos(kUserPointer.x, kUserPointer.y);
+
+    const double start = host::MonotonicSeconds();
+    outgoing::RunToolbarMenu(ImService::kMenuIcon, 6, false, 0);
+    const double took = host::MonotonicSeconds() - start;
+
+    EXPECT_GE(took, outgoing::kMenuWaitLimitSeconds);
+    EXPECT_LT(took, outgoing::kMenuWaitLimitSeconds + 2);
+    ExpectPointerAt(kUserPointer);
+    testsupport::Settle(host);
+    EXPECT_EQ(clickX, GetSystemMetrics(SM_CXSCREEN) - 1);
+    EXPECT_EQ(clickY, GetSystemMetrics(SM_CYSCREEN) - 1);
+    EXPECT_TRUE(foreign.open());
+    EXPECT_EQ(foreign.Close(), 0);
+    EXPECT_SEQUENCE(testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_KEYUP}),
+                    ClickThenKeys(icon, nullptr, {}));
+}
+
+TEST(ToolbarMenu, WithoutAHostReturnsAtOnceWithThePointerWhereItWas) {
+    SetCursorPos(kUserPointer.x, kUserPointer.y);
+    const double start = host::MonotonicSeconds();
+    outgoing::RunToolbarMenu(ImService::kMenuIcon, 6, false, 0);
+    EXPECT_LT(host::MonotonicSeconds() - start, 1.0);
+    ExpectPointerAt(kUserPointer);
+}
+
+}  // namespace
