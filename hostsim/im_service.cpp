@@ -19,6 +19,7 @@ constexpr int kSendIconNumber = 9;
 constexpr int kConversationIcons = 4;
 constexpr int kEditWindowIcons = 3;
 constexpr char kEditWindowCaption[] = "Enter Screen Name";
+constexpr DWORD kBoxWatchMs = 10;
 
 constexpr const char* kMenuItems[ImService::kItemCount] = {
     "Buddy List",   "Locate a Member",      "Member Directory", "Away Message",
@@ -50,6 +51,7 @@ struct ImService::State : std::enable_shared_from_this<ImService::State> {
     void ShowMenu(HWND icon);
     void OpenCompose();
     void OnSend(HWND compose);
+    void WatchForMessageBox(std::shared_ptr<bool> shown);
     void Remember(std::vector<HWND>& list, HWND w) {
         std::lock_guard<std::mutex> guard(lock);
         if (std::find(list.begin(), list.end(), w) == list.end()) list.push_back(w);
@@ -73,8 +75,8 @@ LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// The frame owns the menus and message boxes; when their modal loops go idle
-// they tell it which window they are, which is how we learn their handles.
+// The frame owns the menus; when a menu's loop goes idle it tells the frame
+// which window it is, which is how we learn the menu's handle.
 LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<ImService::State*>(GetPropA(window, kFramePropState));
     if (!state) return DefWindowProcA(window, message, wParam, lParam);
@@ -84,10 +86,6 @@ LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
         GetClassNameA(idle, cls, sizeof cls);
         if (wParam == MSGF_MENU && lstrcmpA(cls, host::kMenuClass) == 0) {
             state->Remember(state->menuWindows, idle);
-        } else if (wParam == MSGF_DIALOGBOX && lstrcmpA(cls, host::kDialogClass) == 0) {
-            state->Remember(state->boxes, idle);
-            state->Remember(state->boxButtons,
-                            FindWindowExA(idle, nullptr, host::kButtonClass, nullptr));
         }
     }
     return CallWindowProcA(state->frameProc, window, message, wParam, lParam);
@@ -189,12 +187,14 @@ void ImService::State::OnSend(HWND compose) {
     if (refused) {
         // Shown from the host's queue, not from inside the click: the box's
         // modal loop would otherwise run inside this button's handler.
-        const HWND owner = frame;
-        host->Post([owner, recipient] {
+        host->Post([self = shared_from_this(), recipient] {
             const std::string why = recipient.empty()
                                         ? std::string("Please enter a screen name.")
                                         : recipient + " is not currently signed on.";
-            MessageBoxA(owner, why.c_str(), host::kHostMessageBoxCaption, MB_OK);
+            auto shown = std::make_shared<bool>(true);
+            self->WatchForMessageBox(shown);
+            MessageBoxA(self->frame, why.c_str(), host::kHostMessageBoxCaption, MB_OK);
+            *shown = false;
         });
         return;
     }
@@ -218,6 +218,21 @@ void ImService::State::OnSend(HWND compose) {
               {host::kRichClass, 1},
               {host::kIconClass, kConversationIcons}}});
         self->Remember(self->conversations, conversation);
+    });
+}
+
+// The box tells nobody its handle, so it is looked for from its own modal
+// loop, which runs our timers, until it has been seen or has gone.
+void ImService::State::WatchForMessageBox(std::shared_ptr<bool> shown) {
+    Later(kBoxWatchMs, [self = shared_from_this(), shown] {
+        if (!*shown) return;
+        const HWND box = FindWindowA(host::kDialogClass, host::kHostMessageBoxCaption);
+        if (box && GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId()) {
+            self->Remember(self->boxes, box);
+            self->Remember(self->boxButtons, FindWindowExA(box, nullptr, host::kButtonClass, nullptr));
+            return;
+        }
+        self->WatchForMessageBox(shown);
     });
 }
 

@@ -44,7 +44,8 @@ struct SentIM {
 // icon opens a real popup menu whose 6th item opens the compose window; its
 // 9th icon sends, answered by the conversation window or, for a refused
 // screen name, by a real "America Online" message box. Also builds incoming
-// instant-message windows and the window with an edit field.
+// instant-message windows and the window with an edit field. One per Host:
+// it takes over the toolbar icon and the frame while it lives.
 class ImService {
 public:
     struct Options {
