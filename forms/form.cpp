@@ -569,12 +569,23 @@ void Form::SetTimerInterval(const std::string& name, int ms) {
     }
 }
 
+namespace {
+
+bool HasMenu(const std::vector<MenuSpec>& menus, const std::string& name) {
+    return std::any_of(menus.begin(), menus.end(), [&](const MenuSpec& m) {
+        return (m.name == name && !m.items.empty()) || HasMenu(m.items, name);
+    });
+}
+
+}  // namespace
+
 void Form::PopupMenu(const std::string& menuName) {
+    if (!HasMenu(spec_.menus, menuName))
+        throw std::invalid_argument("no menu named " + menuName + " on " + spec_.name);
     Load();
     if (!state_) return;
     auto it = state_->popups.find(menuName);
-    if (it == state_->popups.end())
-        throw std::invalid_argument("no menu named " + menuName + " on " + spec_.name);
+    if (it == state_->popups.end()) return;
     HWND owner = state_->hwnd;
     POINT at{};
     GetCursorPos(&at);
