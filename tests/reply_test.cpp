@@ -1,0 +1,141 @@
+// Answering an incoming instant message, pressing the edit window's icon and
+// sizing the message log's sideways scroll.
+#include <gtest/gtest.h>
+
+#include "answer/reply.h"
+#include "host/signature.h"
+#include "host/window_names.h"
+#include "hostsim/host.h"
+#include "hostsim/im_service.h"
+#include "support/msg_sequence.h"
+
+namespace {
+
+using hostsim::Host;
+using hostsim::ImService;
+using testsupport::Expected;
+using testsupport::kPosted;
+using testsupport::kSent;
+
+constexpr char kAway[] =
+    "Sorry Im currently away from my computer, your message has been recorded.   :-)\r\n";
+
+TEST(AnswerIM, ClosesTheIncomingWindowAndSendsExactlyTheAwayTextToItsSender) {
+    Host host;
+    ImService service(host);
+    const HWND incoming = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "are you there?"}});
+    host.ClearRecords();
+
+    answer::AnswerIM(kAway);
+    testsupport::Settle(host);
+
+    ASSERT_EQ(service.Sent().size(), 1u);
+    EXPECT_EQ(service.Sent()[0].recipient, "Buddy 1");
+    EXPECT_EQ(service.Sent()[0].text, kAway);
+    EXPECT_SEQUENCE(testsupport::Only(host.RecordsFor(incoming), {WM_CLOSE}),
+                    {Expected{incoming, WM_CLOSE, kPosted}});
+    EXPECT_FALSE(IsWindow(incoming));
+    ASSERT_EQ(service.Conversations().size(), 1u);
+    EXPECT_FALSE(IsWindow(service.Conversations()[0]));
+}
+
+TEST(AnswerIM, WithNoIncomingWindowOpensNoComposeWindow) {
+    Host host;
+    ImService service(host);
+    service.OpenIMWindow("Not: an instant message", "", {2, 4, 2, 7});
+    answer::AnswerIM(kAway);
+    testsupport::Settle(host);
+    EXPECT_EQ(service.MenusOpened(), 0);
+    EXPECT_TRUE(service.ComposeWindows().empty());
+    EXPECT_TRUE(service.Sent().empty());
+}
+
+TEST(AnswerIM, AWindowThatGoesWhileItsSenderIsReadDoesNotCostTheNextMessage) {
+    Host host;
+    ImService service(host);
+    const HWND waiting = service.OpenIncomingIM("Second", {{"Second", "me too"}});
+    const HWND answered = service.OpenIncomingIM("First", {{"First", "hello"}});
+    service.VanishOnCaptionRead(answered);
+    host.ClearRecords();
+
+    answer::AnswerIM(kAway);
+    testsupport::Settle(host);
+
+    EXPECT_FALSE(IsWindow(answered));
+    // Nobody has read or logged the second message yet; it must still be there.
+    EXPECT_TRUE(IsWindow(waiting));
+    EXPECT_TRUE(testsupport::Only(host.RecordsFor(waiting), {WM_CLOSE}).empty());
+    ASSERT_EQ(service.Sent().size(), 1u);
+    EXPECT_EQ(service.Sent()[0].recipient, "First");
+}
+
+TEST(PressEditWindowIcon, PressesTheFirstIconAndTheHostHasActedOnReturn) {
+    Host host;
+    ImService service(host);
+    service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "hi"}});
+    const HWND edit = service.OpenEditWindow();
+    const HWND first = host::NthChild(edit, host::kIconClass, 1);
+    host.ClearRecords();
+
+    answer::PressEditWindowIcon();
+
+    EXPECT_FALSE(IsWindow(edit));  // no settling: the press was sent
+    EXPECT_SEQUENCE(testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP}), {
+        Expected{first, WM_LBUTTONDOWN, kSent},
+        Expected{first, WM_LBUTTONUP, kSent},
+    });
+
+    host.ClearRecords();
+    answer::PressEditWindowIcon();
+    EXPECT_TRUE(testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP}).empty());
+}
+
+// A list box of ours, as the main window's message log is.
+class OwnList {
+public:
+    OwnList() {
+        list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | WS_HSCROLL | WS_VSCROLL, 0, 0, 120,
+                               100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+    }
+    ~OwnList() {
+        DestroyWindow(list);
+        DeleteObject(font);
+    }
+    void Add(const char* text) { SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)); }
+    LRESULT Extent() const { return SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0); }
+    int Width(const char* text) const {
+        HDC dc = GetDC(list);
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+        SelectObject(dc, old);
+        ReleaseDC(list, dc);
+        return size.cx;
+    }
+    HWND list;
+    HFONT font;
+};
+
+TEST(SetMessageListExtent, FollowsTheWidestEntryInTheGivenFontAndShrinksWhenItGoes) {
+    OwnList log;
+    const char* narrow = "hi";
+    const char* wide = "a message much wider than the list box that holds it";
+    log.Add(narrow);
+    log.Add(wide);
+    log.Add("medium length");
+    answer::SetMessageListExtent(log.list, log.font);
+    EXPECT_EQ(log.Extent(), log.Width(wide));
+    EXPECT_GT(log.Extent(), 120);
+
+    SendMessageA(log.list, LB_RESETCONTENT, 0, 0);
+    log.Add(narrow);
+    answer::SetMessageListExtent(log.list, log.font);
+    EXPECT_EQ(log.Extent(), log.Width(narrow));
+
+    SendMessageA(log.list, LB_RESETCONTENT, 0, 0);
+    answer::SetMessageListExtent(log.list, log.font);
+    EXPECT_EQ(log.Extent(), 0);
+}
+
+}  // namespace
