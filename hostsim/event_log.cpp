@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "host/clock.h"
+
 namespace hostsim {
 
 EventLog::EventLog(std::string path) : path_(std::move(path)) {
@@ -10,11 +12,19 @@ EventLog::EventLog(std::string path) : path_(std::move(path)) {
 }
 
 void EventLog::Write(const std::string& kind, const std::string& a, const std::string& b) {
+    Write(kind, a, b, host::MonotonicSeconds());
+}
+
+void EventLog::Write(const std::string& kind, const std::string& a, const std::string& b,
+                     double at) {
     if (path_.empty()) return;
+    char when[32];
+    std::snprintf(when, sizeof when, "%.4f", at);
     std::lock_guard<std::mutex> guard(lock_);
     // Opened per line so a reader in another process sees each line at once.
     if (FILE* f = std::fopen(path_.c_str(), "ab")) {
-        const std::string line = kind + "\t" + EscapeField(a) + "\t" + EscapeField(b) + "\n";
+        const std::string line =
+            kind + "\t" + EscapeField(a) + "\t" + EscapeField(b) + "\t" + when + "\n";
         std::fwrite(line.data(), 1, line.size(), f);
         std::fclose(f);
     }

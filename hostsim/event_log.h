@@ -8,10 +8,13 @@ namespace hostsim {
 // instant message it sent, a line said in the chat room), one line per event,
 // appended to a file as it happens so another process can follow along.
 // Fields are tab-separated; CR, LF, tab and backslash in them are escaped.
+// The last field is when it happened, in host::MonotonicSeconds(), so a reader
+// can time the add-on's answers without the delay of the writer's polling.
 class EventLog {
 public:
     explicit EventLog(std::string path);
     void Write(const std::string& kind, const std::string& a, const std::string& b = {});
+    void Write(const std::string& kind, const std::string& a, const std::string& b, double at);
 
 private:
     std::string path_;

@@ -1,0 +1,123 @@
+#include "support/session.h"
+
+#include <cstdio>
+
+#include "hostsim/command_channel.h"
+
+namespace e2e {
+namespace {
+
+// A cold Wine start of a program in a prefix can take several seconds.
+constexpr double kStartLimit = 20;
+constexpr double kWindowLimit = 10;
+constexpr double kMenuLimit = 5;
+// Long enough for a click's handler to have run in the other process.
+constexpr double kAfterPress = 0.3;
+// The menu window appears before its items are ready for keys.
+constexpr double kMenuSettle = 0.3;
+constexpr char kMenuClass[] = "#32768";
+constexpr char kHostFrameClass[] = "AOL Frame25";
+constexpr int kArrangeGapPx = 10;
+
+std::string NewLogPath() {
+    char folder[MAX_PATH] = "";
+    GetTempPathA(sizeof folder, folder);
+    char name[MAX_PATH];
+    std::snprintf(name, sizeof name, "%sreplymate-e2e-%lu-%lu.log", folder,
+                  GetCurrentProcessId(), GetTickCount());
+    return name;
+}
+
+bool Overlap(const RECT& a, const RECT& b) {
+    RECT common;
+    return IntersectRect(&common, &a, &b) != FALSE;
+}
+
+}  // namespace
+
+Session::Session() : Session(Options{}) {}
+
+Session::Session(const Options& options) : logPath_(NewLogPath()) {
+    events_ = std::make_unique<HostEvents>(logPath_);
+    std::string arguments = "--log \"" + logPath_ + "\"";
+    for (const std::string& name : options.refused) arguments += " --refuse \"" + name + "\"";
+    host_ = std::make_unique<ChildProcess>(BuildRoot() + "\\hostsim.exe", arguments);
+    if (!WaitForTopWindow(host_->id(), hostsim::kOperatorClass, nullptr, kStartLimit, true) ||
+        !WaitForTopWindow(host_->id(), kHostFrameClass, nullptr, kStartLimit)) {
+        problem_ = "hostsim.exe did not come up";
+        return;
+    }
+    program_ = std::make_unique<ChildProcess>(BuildRoot() + "\\quillostools.exe", "");
+    splash_ = WaitForTopWindow(program_->id(), nullptr, places::kSplashCaption, kStartLimit, true);
+    if (!splash_) problem_ = "quillostools.exe showed no splash window captioned \"Form2\"";
+}
+
+Session::~Session() {
+    program_.reset();
+    host_.reset();
+    DeleteFileA(logPath_.c_str());
+}
+
+HWND Session::MainWindow() {
+    if (main_ && IsWindow(main_)) return main_;
+    main_ = ProgramWindow(nullptr, places::kMainCaption, 0);
+    // Once it failed to come, every later case fails at once instead of
+    // waiting again for the same thing.
+    if (main_ || !splash_ || mainNeverCame_) return main_;
+    ClickTwips(splash_, places::kSplashTitle);
+    main_ = ProgramWindow(nullptr, places::kMainCaption, kWindowLimit);
+    mainNeverCame_ = !main_;
+    return main_;
+}
+
+HWND Session::HostFrame() const { return FindTopWindow(hostId(), kHostFrameClass, nullptr); }
+
+HWND Session::ProgramWindow(const char* cls, const char* caption, double seconds) const {
+    return WaitForTopWindow(programId(), cls, caption, seconds, true);
+}
+
+bool Session::Tell(const std::string& commandLine) const {
+    return hostsim::SendOperatorCommand(commandLine);
+}
+
+bool Session::DeliverIM(const std::string& sender, const std::string& text) const {
+    return Tell(hostsim::FormatCommand({"im", {sender, text}}));
+}
+
+void Session::Press(HWND form, const Twips& place) const {
+    ClickTwips(form, place);
+    Settle(kAfterPress);
+}
+
+bool Session::ChooseOption(places::Option item) {
+    HWND main = MainWindow();
+    if (!main) return false;
+    Press(main, places::kOptions);
+    HWND menu = ProgramWindow(kMenuClass, nullptr, kMenuLimit);
+    if (!menu) return false;
+    // The menu opens under the pointer; off it, no item is picked by the mouse.
+    ParkPointer();
+    Settle(kMenuSettle);
+    PressKey(VK_HOME);
+    PressKeys(VK_DOWN, static_cast<int>(item) - 1);
+    PressKey(VK_RETURN);
+    return WaitUntil([&] { return !IsWindowVisible(menu); }, kMenuLimit);
+}
+
+HWND Session::OpenIdler() {
+    if (!ChooseOption(places::Option::kChatIdle)) return nullptr;
+    HWND idler = ProgramWindow(nullptr, places::kIdlerCaption, kWindowLimit);
+    if (!idler || !main_) return idler;
+    const RECT mainRect = ScreenRect(main_);
+    const RECT idlerRect = ScreenRect(idler);
+    if (Overlap(mainRect, idlerRect)) {
+        // Where the window system put it the idler would cover the main
+        // window's controls; a person would drag it aside.
+        SetWindowPos(idler, nullptr, mainRect.left, mainRect.bottom + kArrangeGapPx, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Settle(kAfterPress);
+    }
+    return idler;
+}
+
+}  // namespace e2e

@@ -1,0 +1,72 @@
+#pragma once
+// One run of the whole program: hostsim.exe with its event log and
+// quillostools.exe, started as their own processes and driven from outside
+// with real input, as a person at the screen would.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/desktop.h"
+#include "support/host_events.h"
+#include "support/places.h"
+
+namespace e2e {
+
+class Session {
+public:
+    struct Options {
+        // Screen names the host refuses besides the empty one.
+        std::vector<std::string> refused;
+    };
+
+    Session();
+    explicit Session(const Options& options);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Empty when both programs came up; otherwise what went wrong.
+    const std::string& problem() const { return problem_; }
+    DWORD hostId() const { return host_ ? host_->id() : 0; }
+    DWORD programId() const { return program_ ? program_->id() : 0; }
+    bool programRunning() const { return program_ && program_->running(); }
+
+    // The splash window as it came up.
+    HWND splash() const { return splash_; }
+    // The main window; the first call clicks the splash title to bring it up.
+    // Null when it does not come.
+    HWND MainWindow();
+    HWND HostFrame() const;
+    // A visible top-level window of the program.
+    HWND ProgramWindow(const char* cls, const char* caption, double seconds) const;
+
+    // Tells the simulated host what happens next (an incoming message, the
+    // chat room opening...); false when it did not take the command.
+    bool Tell(const std::string& commandLine) const;
+    bool DeliverIM(const std::string& sender, const std::string& text) const;
+    const HostEvents& events() const { return *events_; }
+
+    // Clicks a control of one of the program's windows at its layout place
+    // and gives the program a moment to act on it.
+    void Press(HWND form, const Twips& place) const;
+    // Opens the options menu from the main window and chooses an item with
+    // the keyboard; false when the menu did not open or did not close.
+    bool ChooseOption(places::Option item);
+    // "chat idle": the idler window, moved clear of the main window when the
+    // two would overlap; null when it does not show.
+    HWND OpenIdler();
+
+private:
+    std::string problem_;
+    std::string logPath_;
+    std::unique_ptr<HostEvents> events_;
+    std::unique_ptr<ChildProcess> host_;
+    std::unique_ptr<ChildProcess> program_;
+    HWND splash_ = nullptr;
+    HWND main_ = nullptr;
+    bool mainNeverCame_ = false;
+};
+
+}  // namespace e2e
