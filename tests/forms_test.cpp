@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -221,6 +222,22 @@ TEST(Timers, ATickDueWhileItsOwnHandlerWaitsIsDropped) {
     const int stopped = ticks1;
     host::Pause(0.1);
     EXPECT_EQ(ticks1, stopped);
+}
+
+TEST(Program, EndingFromANestedHandlerEndsTheProcessAtOnce) {
+    EXPECT_EXIT(
+        {
+            Form form(TwoTimers());
+            form.On("Timer1", Event::Timer, [&] {
+                host::Pause(0.5);  // Timer2 ends the program in here
+                std::exit(2);      // the interrupted handler must not resume
+            });
+            form.On("Timer2", Event::Timer, [] { forms::EndProgram(); });
+            form.Load();
+            host::Pause(2);
+            std::exit(1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(Focus, OpensInText1AndTabFollowsTheTabPlaces) {
