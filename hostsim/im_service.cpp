@@ -22,8 +22,8 @@ constexpr char kEditWindowCaption[] = "Enter Screen Name";
 constexpr DWORD kBoxWatchMs = 10;
 
 constexpr const char* kMenuItems[ImService::kItemCount] = {
-    "Buddy List",   "Locate a Member",      "Member Directory", "Away Message",
-    "More",         "Send Instant Message", "Instant Message Settings",
+    "Contact List", "Locate a Member",      "Member Directory", "Away Message",
+    "More",         "Send Instant Message", "Message Settings",
 };
 constexpr const char* kSubMenuItems[] = {"First Option", "Second Option", "Third Option"};
 
