@@ -1,0 +1,143 @@
+// One answering cycle against the simulated host: what is logged, in which
+// order, and what is answered.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "answer/cycle.h"
+#include "hostsim/host.h"
+#include "hostsim/im_service.h"
+#include "support/msg_sequence.h"
+
+namespace {
+
+using hostsim::Host;
+using hostsim::ImService;
+
+constexpr char kAway[] = "gone fishing\r\n";
+
+// The main window's side of a cycle, kept in plain vectors.
+struct FakeMainWindow {
+    std::string away = kAway;
+    std::vector<std::string> senders, messages;
+    std::atomic<int> logged{0};
+    int widened = 0;
+
+    answer::AnswerLog Log() {
+        answer::AnswerLog log;
+        log.awayText = [this] { return away; };
+        log.logSender = [this](const std::string& s) { senders.push_back(s); };
+        log.logMessage = [this](const std::string& m) {
+            messages.push_back(m);
+            ++logged;
+        };
+        log.widenMessageLog = [this] { ++widened; };
+        return log;
+    }
+};
+
+TEST(AnsweringCycle, LogsSenderAndMessageBeforeTheReplyGoesOut) {
+    Host host;
+    FakeMainWindow main;
+    std::atomic<int> loggedWhenSent{-1};
+    ImService::Options options;
+    options.onSent = [&](const hostsim::SentIM&) { loggedWhenSent = main.logged.load(); };
+    ImService service(host, options);
+    service.OpenIncomingIM("pal 7", {{"pal 7", "are you there?"}});
+
+    answer::RunAnsweringCycle(main.Log());
+    testsupport::Settle(host);
+
+    EXPECT_EQ(main.senders, std::vector<std::string>{"pal 7"});
+    EXPECT_EQ(main.messages, std::vector<std::string>{"are you there?"});
+    EXPECT_EQ(main.widened, 1);
+    EXPECT_EQ(loggedWhenSent, 1);
+    ASSERT_EQ(service.Sent().size(), 1u);
+    EXPECT_EQ(service.Sent()[0].recipient, "pal 7");
+    EXPECT_EQ(service.Sent()[0].text, kAway);
+}
+
+TEST(AnsweringCycle, AnswersOneMessagePerCycleInChildOrder) {
+    Host host;
+    FakeMainWindow main;
+    ImService service(host);
+    service.OpenIncomingIM("older", {{"older", "first"}});
+    service.OpenIncomingIM("newer", {{"newer", "second"}});  // first in child order
+
+    answer::RunAnsweringCycle(main.Log());
+    testsupport::Settle(host);
+    EXPECT_EQ(main.senders, std::vector<std::string>{"newer"});
+    ASSERT_EQ(service.Sent().size(), 1u);
+
+    answer::RunAnsweringCycle(main.Log());
+    testsupport::Settle(host);
+    EXPECT_EQ(main.senders, (std::vector<std::string>{"newer", "older"}));
+    EXPECT_EQ(main.messages, (std::vector<std::string>{"second", "first"}));
+    ASSERT_EQ(service.Sent().size(), 2u);
+    EXPECT_EQ(service.Sent()[1].recipient, "older");
+
+    answer::RunAnsweringCycle(main.Log());  // nothing left
+    EXPECT_EQ(main.senders.size(), 2u);
+    EXPECT_EQ(service.Sent().size(), 2u);
+}
+
+TEST(AnsweringCycle, AnEditWindowIsPressedAwayAndNothingElseHappens) {
+    Host host;
+    FakeMainWindow main;
+    ImService service(host);
+    service.OpenIncomingIM("waiting", {{"waiting", "hello"}});
+    const HWND edit = service.OpenEditWindow();
+
+    answer::RunAnsweringCycle(main.Log());
+    testsupport::Settle(host);
+    EXPECT_FALSE(IsWindow(edit));
+    EXPECT_TRUE(main.senders.empty());
+    EXPECT_TRUE(service.Sent().empty());
+
+    answer::RunAnsweringCycle(main.Log());
+    testsupport::Settle(host);
+    EXPECT_EQ(main.senders, std::vector<std::string>{"waiting"});
+}
+
+TEST(AnsweringCycle, AWindowThatVanishesLeavesItsEmptyEntriesInTheLogs) {
+    Host host;
+    FakeMainWindow main;
+    ImService service(host);
+    const HWND incoming = service.OpenIncomingIM("ghost", {{"ghost", "boo"}});
+    service.VanishOnCaptionRead(incoming);
+
+    answer::RunAnsweringCycle(main.Log());
+    testsupport::Settle(host);
+
+    ASSERT_EQ(main.senders.size(), 1u);
+    ASSERT_EQ(main.messages.size(), 1u);
+    EXPECT_EQ(main.messages[0], "");
+    EXPECT_FALSE(IsWindow(incoming));
+}
+
+TEST(AnsweringCycle, AnEmptyAwayTextIsStillSent) {
+    Host host;
+    FakeMainWindow main;
+    main.away.clear();
+    ImService service(host);
+    service.OpenIncomingIM("pal", {{"pal", "yo"}});
+
+    answer::RunAnsweringCycle(main.Log());
+    testsupport::Settle(host);
+    ASSERT_EQ(service.Sent().size(), 1u);
+    EXPECT_EQ(service.Sent()[0].text, "");
+}
+
+TEST(AnsweringCycle, NothingWaitingLogsNothing) {
+    Host host;
+    FakeMainWindow main;
+    ImService service(host);
+    answer::RunAnsweringCycle(main.Log());
+    EXPECT_TRUE(main.senders.empty());
+    EXPECT_EQ(main.widened, 0);
+    EXPECT_EQ(service.MenusOpened(), 0);
+}
+
+}  // namespace
