@@ -95,7 +95,7 @@ std::string InstalledFace(const std::string& face) {
 
 }  // namespace
 
-HFONT CreateLayoutFont(const FontSpec& font, int dpi) {
+HFONT CreateLayoutFont(const FontStyle& font, int dpi) {
     const std::string face = InstalledFace(font.face);
     return CreateFontA(FontHeight(font.points, dpi), 0, 0, 0,
                        font.bold ? kBoldWeight : kNormalWeight, FALSE, FALSE, FALSE, ANSI_CHARSET,
@@ -114,7 +114,7 @@ HBITMAP Form::State::Picture(int id) {
     return it->second.get();
 }
 
-Form::Form(FormSpec spec) : spec_(std::move(spec)) {}
+Form::Form(FormLayout layout) : layout_(std::move(layout)) {}
 
 Form::~Form() { Unload(); }
 
@@ -127,37 +127,37 @@ HWND Form::Hwnd() const { return state_ ? state_->hwnd : nullptr; }
 void Form::Load() {
     if (state_) return;
     ++generation_;
-    CreateWindowFromSpec();
+    CreateWindowFromLayout();
     if (!state_) return;
     Fire(kForm, Event::Load);
 }
 
-void Form::CreateWindowFromSpec() {
+void Form::CreateWindowFromLayout() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RegisterFormClass(instance, &Form::WindowProc);
 
     auto state = std::make_unique<State>();
     state->dpi = ScreenDpi();
-    state->back = spec_.back ? spec_.back->Resolve() : GetSysColor(COLOR_BTNFACE);
-    state->font.Reset(CreateLayoutFont(spec_.font, state->dpi));
+    state->back = layout_.back ? layout_.back->Resolve() : GetSysColor(COLOR_BTNFACE);
+    state->font.Reset(CreateLayoutFont(layout_.font, state->dpi));
     state_ = std::move(state);
 
-    const DWORD style = WindowStyle(spec_.border);
-    RECT outer{0, 0, TwipsToPixels(spec_.clientWidth, state_->dpi),
-               TwipsToPixels(spec_.clientHeight, state_->dpi)};
+    const DWORD style = WindowStyle(layout_.border);
+    RECT outer{0, 0, TwipsToPixels(layout_.clientWidth, state_->dpi),
+               TwipsToPixels(layout_.clientHeight, state_->dpi)};
     AdjustWindowRectEx(&outer, style, FALSE, 0);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
 
     // Borderless windows have no default place of their own (a popup at
     // CW_USEDEFAULT lands at 0, 0), so such a window is made as an ordinary one
     // to be given the system's default place, then stripped of its frame.
-    const bool defaultPlace = !spec_.place;
+    const bool defaultPlace = !layout_.place;
     const DWORD createStyle =
-        defaultPlace && spec_.border == Border::None ? WS_OVERLAPPED | WS_CLIPCHILDREN : style;
-    const int x = defaultPlace ? CW_USEDEFAULT : TwipsToPixels(spec_.place->x, state_->dpi);
-    const int y = defaultPlace ? CW_USEDEFAULT : TwipsToPixels(spec_.place->y, state_->dpi);
+        defaultPlace && layout_.border == Border::None ? WS_OVERLAPPED | WS_CLIPCHILDREN : style;
+    const int x = defaultPlace ? CW_USEDEFAULT : TwipsToPixels(layout_.place->x, state_->dpi);
+    const int y = defaultPlace ? CW_USEDEFAULT : TwipsToPixels(layout_.place->y, state_->dpi);
 
-    HWND window = CreateWindowExA(0, kFormClass, spec_.caption.c_str(), createStyle, x, y, width,
+    HWND window = CreateWindowExA(0, kFormClass, layout_.caption.c_str(), createStyle, x, y, width,
                                   height, nullptr, nullptr, instance, this);
     if (!window) {
         state_.reset();
@@ -168,11 +168,11 @@ void Form::CreateWindowFromSpec() {
         SetWindowPos(window, nullptr, 0, 0, width, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
-    if (spec_.icon) {
-        HICON big = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(spec_.icon),
+    if (layout_.icon) {
+        HICON big = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(layout_.icon),
                                                   IMAGE_ICON, GetSystemMetrics(SM_CXICON),
                                                   GetSystemMetrics(SM_CYICON), LR_SHARED));
-        HICON small = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(spec_.icon),
+        HICON small = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(layout_.icon),
                                                     IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                     GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
@@ -180,19 +180,19 @@ void Form::CreateWindowFromSpec() {
     }
     CreateControls();
 
-    for (size_t i = 0; i < spec_.timers.size(); ++i) {
+    for (size_t i = 0; i < layout_.timers.size(); ++i) {
         TimerState t;
-        t.spec = &spec_.timers[i];
+        t.layout = &layout_.timers[i];
         t.id = i + 1;
-        t.intervalMs = t.spec->intervalMs;
+        t.intervalMs = t.layout->intervalMs;
         state_->timers.push_back(t);
-        if (t.spec->enabled) SetTimerEnabled(t.spec->name, true);
+        if (t.layout->enabled) SetTimerEnabled(t.layout->name, true);
     }
 
     UINT nextId = kFirstMenuId;
-    std::function<HMENU(const MenuSpec&)> build = [&](const MenuSpec& menu) {
+    std::function<HMENU(const MenuLayout&)> build = [&](const MenuLayout& menu) {
         HMENU popup = CreatePopupMenu();
-        for (const MenuSpec& item : menu.items) {
+        for (const MenuLayout& item : menu.items) {
             if (item.items.empty()) {
                 AppendMenuA(popup, MF_STRING, nextId++, item.caption.c_str());
                 state_->menuItems.push_back(item.name);
@@ -205,40 +205,40 @@ void Form::CreateWindowFromSpec() {
         state_->popups[menu.name] = popup;
         return popup;
     };
-    for (const MenuSpec& menu : spec_.menus) state_->menus.emplace_back(build(menu));
+    for (const MenuLayout& menu : layout_.menus) state_->menus.emplace_back(build(menu));
 }
 
 void Form::CreateControls() {
     State& st = *state_;
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    st.controls.resize(spec_.controls.size());
+    st.controls.resize(layout_.controls.size());
     HWND previous = HWND_TOP;
-    for (size_t i = 0; i < spec_.controls.size(); ++i) {
-        const ControlSpec& spec = spec_.controls[i];
+    for (size_t i = 0; i < layout_.controls.size(); ++i) {
+        const ControlLayout& layout = layout_.controls[i];
         ControlState& c = st.controls[i];
-        c.spec = &spec;
+        c.layout = &layout;
         c.index = static_cast<int>(i);
-        c.fore = spec.fore ? spec.fore->Resolve() : DefaultFore(spec.kind);
-        c.back = spec.back ? spec.back->Resolve() : DefaultBack(spec.kind);
-        c.align = spec.align;
-        c.opaque = spec.opaque;
-        c.rect = ToPixels(spec.place, st.dpi);
-        if (spec.kind != Kind::Image && spec.kind != Kind::Line)
-            c.font.Reset(CreateLayoutFont(spec.font, st.dpi));
-        if (!spec.IsWindowed()) {
-            c.text = spec.text;
+        c.fore = layout.fore ? layout.fore->Resolve() : DefaultFore(layout.kind);
+        c.back = layout.back ? layout.back->Resolve() : DefaultBack(layout.kind);
+        c.align = layout.align;
+        c.opaque = layout.opaque;
+        c.rect = ToPixels(layout.place, st.dpi);
+        if (layout.kind != Kind::Image && layout.kind != Kind::Line)
+            c.font.Reset(CreateLayoutFont(layout.font, st.dpi));
+        if (!layout.IsWindowed()) {
+            c.text = layout.text;
             continue;
         }
 
         const char* cls = "BUTTON";
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
         DWORD exStyle = 0;
-        switch (spec.kind) {
+        switch (layout.kind) {
             case Kind::Button: style |= BS_OWNERDRAW; break;
             case Kind::TextBox:
                 cls = "EDIT";
                 exStyle = WS_EX_CLIENTEDGE;
-                style |= ES_LEFT | (spec.multiLine ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL
+                style |= ES_LEFT | (layout.multiLine ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL
                                                    : ES_AUTOHSCROLL);
                 break;
             default:
@@ -248,7 +248,7 @@ void Form::CreateControls() {
                 style |= WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY;
                 break;
         }
-        c.hwnd = CreateWindowExA(exStyle, cls, spec.text.c_str(), style, c.rect.left, c.rect.top,
+        c.hwnd = CreateWindowExA(exStyle, cls, layout.text.c_str(), style, c.rect.left, c.rect.top,
                                  c.rect.right - c.rect.left, c.rect.bottom - c.rect.top, st.hwnd,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
                                  instance, nullptr);
@@ -261,15 +261,15 @@ void Form::CreateControls() {
         // The layout lists windowed controls front-most first.
         SetWindowPos(c.hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = c.hwnd;
-        if (spec.tab >= 0) st.tabOrder.push_back(c.index);
+        if (layout.tab >= 0) st.tabOrder.push_back(c.index);
     }
     std::stable_sort(st.tabOrder.begin(), st.tabOrder.end(),
-                     [&](int a, int b) { return spec_.controls[a].tab < spec_.controls[b].tab; });
+                     [&](int a, int b) { return layout_.controls[a].tab < layout_.controls[b].tab; });
 }
 
 void Form::Show() {
     Load();
-    if (!state_ || spec_.neverShown) return;
+    if (!state_ || layout_.neverShown) return;
     HWND window = state_->hwnd;
     ShowWindow(window, SW_SHOW);
     if (state_ && GetActiveWindow() == window) {
@@ -326,16 +326,16 @@ int Form::TextWidth(const std::string& text) const {
 
 Form::ControlState& Form::Find(const std::string& name) const {
     for (ControlState& c : state_->controls)
-        if (c.spec->name == name) return c;
-    throw std::invalid_argument("no control named " + name + " on " + spec_.name);
+        if (c.layout->name == name) return c;
+    throw std::invalid_argument("no control named " + name + " on " + layout_.name);
 }
 
 // The run-time control, or null on a form that is not loaded; an unknown name
 // throws either way.
 Form::ControlState* Form::FindLoaded(const std::string& name) const {
-    const bool known = std::any_of(spec_.controls.begin(), spec_.controls.end(),
-                                   [&](const ControlSpec& c) { return c.name == name; });
-    if (!known) throw std::invalid_argument("no control named " + name + " on " + spec_.name);
+    const bool known = std::any_of(layout_.controls.begin(), layout_.controls.end(),
+                                   [&](const ControlLayout& c) { return c.name == name; });
+    if (!known) throw std::invalid_argument("no control named " + name + " on " + layout_.name);
     return state_ ? &Find(name) : nullptr;
 }
 
@@ -351,7 +351,7 @@ std::string Form::Text(const std::string& name) const {
     ControlState* c = FindLoaded(name);
     if (!c) return {};
     if (!c->hwnd) return c->text;
-    if (c->spec->kind == Kind::ListBox) {
+    if (c->layout->kind == Kind::ListBox) {
         const LRESULT selected = SendMessageA(c->hwnd, LB_GETCURSEL, 0, 0);
         return selected == LB_ERR ? std::string() : Item(name, static_cast<int>(selected));
     }
@@ -361,7 +361,7 @@ std::string Form::Text(const std::string& name) const {
 void Form::SetText(const std::string& name, const std::string& text) {
     ControlState* c = FindLoaded(name);
     if (!c) return;
-    if (c->spec->kind == Kind::ListBox) return;
+    if (c->layout->kind == Kind::ListBox) return;
     if (c->hwnd) {
         SetWindowTextA(c->hwnd, text.c_str());
         return;
@@ -449,7 +449,7 @@ void Form::SetOpaque(const std::string& name, bool opaque) {
 }
 
 void Form::AutoSize(ControlState& c) {
-    if (!c.autoSize || c.spec->kind != Kind::Label) {
+    if (!c.autoSize || c.layout->kind != Kind::Label) {
         Invalidate(c);
         return;
     }
@@ -525,12 +525,12 @@ void Form::SetHorizontalExtent(const std::string& name, int pixels) {
 }
 
 Form::TimerState* Form::FindTimer(const std::string& name) const {
-    const bool known = std::any_of(spec_.timers.begin(), spec_.timers.end(),
-                                   [&](const TimerSpec& t) { return t.name == name; });
-    if (!known) throw std::invalid_argument("no timer named " + name + " on " + spec_.name);
+    const bool known = std::any_of(layout_.timers.begin(), layout_.timers.end(),
+                                   [&](const TimerLayout& t) { return t.name == name; });
+    if (!known) throw std::invalid_argument("no timer named " + name + " on " + layout_.name);
     if (!state_) return nullptr;
     for (TimerState& t : state_->timers)
-        if (t.spec->name == name) return &t;
+        if (t.layout->name == name) return &t;
     return nullptr;
 }
 
@@ -571,8 +571,8 @@ void Form::SetTimerInterval(const std::string& name, int ms) {
 
 namespace {
 
-bool HasMenu(const std::vector<MenuSpec>& menus, const std::string& name) {
-    return std::any_of(menus.begin(), menus.end(), [&](const MenuSpec& m) {
+bool HasMenu(const std::vector<MenuLayout>& menus, const std::string& name) {
+    return std::any_of(menus.begin(), menus.end(), [&](const MenuLayout& m) {
         return (m.name == name && !m.items.empty()) || HasMenu(m.items, name);
     });
 }
@@ -580,8 +580,8 @@ bool HasMenu(const std::vector<MenuSpec>& menus, const std::string& name) {
 }  // namespace
 
 void Form::PopupMenu(const std::string& menuName) {
-    if (!HasMenu(spec_.menus, menuName))
-        throw std::invalid_argument("no menu named " + menuName + " on " + spec_.name);
+    if (!HasMenu(layout_.menus, menuName))
+        throw std::invalid_argument("no menu named " + menuName + " on " + layout_.name);
     Load();
     if (!state_) return;
     auto it = state_->popups.find(menuName);

@@ -1,5 +1,5 @@
 #pragma once
-// A form: one top-level window built from a layout table (forms/spec.h).
+// A form: one top-level window built from a layout table (forms/layout.h).
 //
 //   forms::Form main(layouts::Form2Layout());
 //   main.On(forms::kForm, forms::Event::Load, [&] { StayOnTop(main); });
@@ -34,7 +34,7 @@
 #include <string>
 #include <utility>
 
-#include "forms/spec.h"
+#include "forms/layout.h"
 
 namespace forms {
 
@@ -46,12 +46,12 @@ constexpr char kForm[] = "Form";
 
 class Form {
 public:
-    explicit Form(FormSpec spec);
+    explicit Form(FormLayout layout);
     ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    const FormSpec& Spec() const { return spec_; }
+    const FormLayout& Layout() const { return layout_; }
 
     // Registers (or replaces) the handler of one event of one control, or of
     // the form itself under kForm. Handlers outlive Unload.
@@ -133,7 +133,7 @@ private:
     static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void CreateWindowFromSpec();
+    void CreateWindowFromLayout();
     void CreateControls();
     void Fire(const std::string& name, Event event);
     void OnTimer(UINT_PTR id);
@@ -152,7 +152,7 @@ private:
     TimerState* FindTimer(const std::string& name) const;
     int HitTest(POINT point) const;
 
-    FormSpec spec_;
+    FormLayout layout_;
     std::map<std::pair<std::string, Event>, Handler> handlers_;
     std::unique_ptr<State> state_;
     // Counts loads, so code that ran a handler can tell whether the form it

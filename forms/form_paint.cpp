@@ -50,23 +50,23 @@ void Form::Paint(HDC dc, const RECT& area) {
     Brush back(CreateSolidBrush(st.back));
     FillRect(canvas, &client, back);
     // The background picture sits at the top-left at its own size, untiled.
-    if (HBITMAP picture = st.Picture(spec_.backPicture)) DrawPicture(canvas, picture, client, false);
+    if (HBITMAP picture = st.Picture(layout_.backPicture)) DrawPicture(canvas, picture, client, false);
 
     SetBkMode(canvas, TRANSPARENT);
     for (auto it = st.controls.rbegin(); it != st.controls.rend(); ++it) {
         const ControlState& c = *it;
         if (c.hwnd || !c.visible) continue;
-        switch (c.spec->kind) {
+        switch (c.layout->kind) {
             case Kind::Image:
-                DrawPicture(canvas, st.Picture(c.spec->picture), c.rect, false);
+                DrawPicture(canvas, st.Picture(c.layout->picture), c.rect, false);
                 break;
             case Kind::Line: {
                 const int dpi = st.dpi;
                 Pen pen(CreatePen(PS_SOLID, 1, c.fore));
                 ScopedSelectObject penSelected(canvas, pen.get());
-                MoveToEx(canvas, TwipsToPixels(c.spec->from.x, dpi),
-                         TwipsToPixels(c.spec->from.y, dpi), nullptr);
-                LineTo(canvas, TwipsToPixels(c.spec->to.x, dpi), TwipsToPixels(c.spec->to.y, dpi));
+                MoveToEx(canvas, TwipsToPixels(c.layout->from.x, dpi),
+                         TwipsToPixels(c.layout->from.y, dpi), nullptr);
+                LineTo(canvas, TwipsToPixels(c.layout->to.x, dpi), TwipsToPixels(c.layout->to.y, dpi));
                 break;
             }
             case Kind::Label: {
@@ -101,7 +101,7 @@ void Form::DrawButton(const DRAWITEMSTRUCT& item) {
     FillRect(dc, &face, fill);
     RECT inner = face;
     if (pressed) OffsetRect(&inner, 1, 1);
-    DrawPicture(dc, state_->Picture(c.spec->picture), inner, true);
+    DrawPicture(dc, state_->Picture(c.layout->picture), inner, true);
 
     char caption[256] = "";
     const int length = GetWindowTextA(item.hwndItem, caption, sizeof caption);

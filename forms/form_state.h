@@ -36,7 +36,7 @@ private:
 };
 
 struct Form::ControlState {
-    const ControlSpec* spec = nullptr;
+    const ControlLayout* layout = nullptr;
     int index = 0;
     std::string text;  // windowless controls; windowed ones keep theirs in the window
     bool visible = true;
@@ -52,7 +52,7 @@ struct Form::ControlState {
 };
 
 struct Form::TimerState {
-    const TimerSpec* spec = nullptr;
+    const TimerLayout* layout = nullptr;
     UINT_PTR id = 0;
     bool enabled = false;
     int intervalMs = 0;
@@ -78,7 +78,7 @@ struct Form::State {
 };
 
 // Creates the font a layout names, at the screen's density.
-HFONT CreateLayoutFont(const FontSpec& font, int dpi);
+HFONT CreateLayoutFont(const FontStyle& font, int dpi);
 
 // Draws a bitmap into `target`: at its top-left corner, or centred; either way
 // cut to the target, never stretched.

@@ -121,7 +121,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_WINDOWPOSCHANGING:
-            if (spec_.neverShown) reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
+            if (layout_.neverShown) reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
             break;
         case WM_CLOSE:
             // Alt+F4 and the like unload the form rather than leave a dead one behind.
@@ -150,7 +150,7 @@ void Form::OnTimer(UINT_PTR id) {
     if (timer->running) return;
     timer->running = true;
     const unsigned generation = generation_;
-    Fire(timer->spec->name, Event::Timer);
+    Fire(timer->layout->name, Event::Timer);
     if (generation == generation_) timer->running = false;
 }
 
@@ -169,8 +169,8 @@ void Form::OnCommand(WPARAM wParam, LPARAM lParam) {
     const WORD code = HIWORD(wParam);
     // An owner-drawn button reports the second press of a double click as
     // BN_DOUBLECLICKED instead of BN_CLICKED; it is a click all the same.
-    if (c.spec->kind == Kind::Button && (code == BN_CLICKED || code == BN_DOUBLECLICKED))
-        Fire(c.spec->name, Event::Click);
+    if (c.layout->kind == Kind::Button && (code == BN_CLICKED || code == BN_DOUBLECLICKED))
+        Fire(c.layout->name, Event::Click);
 }
 
 int Form::HitTest(POINT point) const {
@@ -181,7 +181,7 @@ int Form::HitTest(POINT point) const {
     HWND child = ChildWindowFromPointEx(state_->hwnd, point, CWP_SKIPINVISIBLE);
     if (child && child != state_->hwnd) return -1;
     for (const ControlState& c : state_->controls) {
-        if (c.hwnd || !c.visible || c.spec->kind == Kind::Line) continue;
+        if (c.hwnd || !c.visible || c.layout->kind == Kind::Line) continue;
         if (PtInRect(&c.rect, point)) return c.index;
     }
     return -1;
@@ -193,7 +193,7 @@ void Form::OnMouse(UINT message, POINT point) {
         const int hit = HitTest(point);
         SetCapture(window);
         state_->pressed = hit;
-        if (hit >= 0) Fire(spec_.controls[hit].name, Event::MouseDown);
+        if (hit >= 0) Fire(layout_.controls[hit].name, Event::MouseDown);
         return;
     }
     if (IsButtonUp(message)) {
@@ -201,13 +201,13 @@ void Form::OnMouse(UINT message, POINT point) {
         state_->pressed = -1;
         if (GetCapture() == window) ReleaseCapture();
         if (message == WM_LBUTTONUP && pressed >= 0 && HitTest(point) == pressed)
-            Fire(spec_.controls[pressed].name, Event::Click);
+            Fire(layout_.controls[pressed].name, Event::Click);
         return;
     }
     // While a button is held over a control, the moves belong to that control.
     const int target =
         state_->pressed >= 0 && GetCapture() == window ? state_->pressed : HitTest(point);
-    if (target >= 0) Fire(spec_.controls[target].name, Event::MouseMove);
+    if (target >= 0) Fire(layout_.controls[target].name, Event::MouseMove);
 }
 
 void Form::FocusFirst() {

@@ -58,7 +58,7 @@ void Shoot(forms::Form& form, const std::string& folder) {
     host::Pause(kSettleSeconds);
     RECT area;
     GetWindowRect(form.Hwnd(), &area);
-    SaveScreenArea(area, folder + "\\" + form.Spec().name + ".bmp");
+    SaveScreenArea(area, folder + "\\" + form.Layout().name + ".bmp");
     form.Hide();
     host::Pause(kSettleSeconds);
 }

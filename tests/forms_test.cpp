@@ -26,7 +26,7 @@ constexpr double kMenuLimitSeconds = 5;
 
 // Records every mouse event of every windowless control as "Name.Event".
 void Listen(Form& form, std::vector<std::string>& log) {
-    for (const forms::ControlSpec& c : form.Spec().controls) {
+    for (const forms::ControlLayout& c : form.Layout().controls) {
         if (c.IsWindowed()) continue;
         form.On(c.name, Event::MouseDown, [&log, name = c.name] { log.push_back(name + ".MouseDown"); });
         form.On(c.name, Event::MouseMove, [&log, name = c.name] { log.push_back(name + ".MouseMove"); });
@@ -190,12 +190,12 @@ TEST(MenuHolder, NeverBecomesVisibleWhateverItsMenuDoes) {
     EXPECT_FALSE(IsWindowVisible(holder.Hwnd()));
 }
 
-forms::FormSpec TwoTimers() {
-    forms::FormSpec spec;
-    spec.name = spec.caption = "timers";
-    spec.clientWidth = spec.clientHeight = 1500;
-    spec.timers = {{"Timer1", true, 10}, {"Timer2", true, 10}};
-    return spec;
+forms::FormLayout TwoTimers() {
+    forms::FormLayout layout;
+    layout.name = layout.caption = "timers";
+    layout.clientWidth = layout.clientHeight = 1500;
+    layout.timers = {{"Timer1", true, 10}, {"Timer2", true, 10}};
+    return layout;
 }
 
 TEST(Timers, ATickDueWhileItsOwnHandlerWaitsIsDropped) {

@@ -78,11 +78,11 @@ const std::vector<Row> kForm4 = {
     {"Image1", I, 0, 0, 3000, 3000, "", "", 0, false, -1},
 };
 
-void ExpectRows(const forms::FormSpec& form, const std::vector<Row>& rows) {
+void ExpectRows(const forms::FormLayout& form, const std::vector<Row>& rows) {
     ASSERT_EQ(form.controls.size(), rows.size()) << form.name;
     for (size_t i = 0; i < rows.size(); ++i) {
         const Row& r = rows[i];
-        const forms::ControlSpec& c = form.controls[i];
+        const forms::ControlLayout& c = form.controls[i];
         SCOPED_TRACE(form.name + " " + r.name);
         EXPECT_EQ(c.name, r.name);  // stacking: the same place front to back
         EXPECT_EQ(c.kind, r.kind);
@@ -111,15 +111,15 @@ TEST(LayoutTables, ColoursStylesAndPictures) {
     using forms::Colour;
     const auto f1 = layouts::Form1Layout(), f2 = layouts::Form2Layout(),
                f4 = layouts::Form4Layout();
-    auto find = [](const forms::FormSpec& f, const std::string& name) {
+    auto find = [](const forms::FormLayout& f, const std::string& name) {
         for (const auto& c : f.controls)
             if (c.name == name) return c;
         ADD_FAILURE() << name;
-        return forms::ControlSpec{};
+        return forms::ControlLayout{};
     };
     const Colour white = Colour::Rgb(255, 255, 255), black = Colour::Rgb(0, 0, 0);
     struct Case {
-        const forms::FormSpec* form;
+        const forms::FormLayout* form;
         const char* name;
         std::optional<Colour> fore, back;
         bool opaque;
@@ -144,14 +144,14 @@ TEST(LayoutTables, ColoursStylesAndPictures) {
         {&f4, "Label1", white, Colour::System(COLOR_BTNTEXT), true, forms::Align::Centre},
     };
     for (const Case& c : cases) {
-        const forms::ControlSpec spec = find(*c.form, c.name);
+        const forms::ControlLayout layout = find(*c.form, c.name);
         SCOPED_TRACE(c.form->name + " " + c.name);
-        EXPECT_TRUE(spec.fore == c.fore);
-        EXPECT_TRUE(spec.back == c.back);
-        EXPECT_EQ(spec.opaque, c.opaque);
-        EXPECT_EQ(spec.align, c.align);
+        EXPECT_TRUE(layout.fore == c.fore);
+        EXPECT_TRUE(layout.back == c.back);
+        EXPECT_EQ(layout.opaque, c.opaque);
+        EXPECT_EQ(layout.align, c.align);
     }
-    auto pictureOf = [](const forms::FormSpec& f, Kind kind) {
+    auto pictureOf = [](const forms::FormLayout& f, Kind kind) {
         std::vector<int> ids;
         for (const auto& c : f.controls)
             if (c.kind == kind) ids.push_back(c.picture);
@@ -169,7 +169,7 @@ TEST(LayoutTables, ColoursStylesAndPictures) {
 
 TEST(LayoutTables, WindowsTimersAndTheMenuTree) {
     struct Case {
-        forms::FormSpec form;
+        forms::FormLayout form;
         const char* caption;
         forms::Border border;
         int width, height;
@@ -198,7 +198,7 @@ TEST(LayoutTables, WindowsTimersAndTheMenuTree) {
     EXPECT_EQ(cases[0].form.place->y, 1605);
     EXPECT_TRUE(cases[2].form.neverShown);
 
-    auto timers = [](const forms::FormSpec& f) {
+    auto timers = [](const forms::FormLayout& f) {
         std::string out;
         for (const auto& t : f.timers)
             out += t.name + (t.enabled ? " on " : " off ") + std::to_string(t.intervalMs) + ";";

@@ -99,15 +99,15 @@ TEST(ShrinkArithmetic, ARefusedStepIsSkippedAndTheShrinkGoesOn) {
     EXPECT_EQ(window.pumps, 3 * 35);
 }
 
-forms::FormSpec PlainForm(int width, int height) {
-    forms::FormSpec spec;
-    spec.name = spec.caption = "behaviour test";
-    spec.border = forms::Border::None;
-    spec.clientWidth = width;
-    spec.clientHeight = height;
-    spec.place = POINT{1500, 1500};
-    spec.controls = {forms::Label("Label1", {0, 0, 1500, 255}, "drag me", {}).Tab(0)};
-    return spec;
+forms::FormLayout PlainForm(int width, int height) {
+    forms::FormLayout layout;
+    layout.name = layout.caption = "behaviour test";
+    layout.border = forms::Border::None;
+    layout.clientWidth = width;
+    layout.clientHeight = height;
+    layout.place = POINT{1500, 1500};
+    layout.controls = {forms::Label("Label1", {0, 0, 1500, 255}, "drag me", {}).Tab(0)};
+    return layout;
 }
 
 TEST(WindowBehaviours, ShrinkAndCenterShrinksARealFormAboutTheScreensCentre) {

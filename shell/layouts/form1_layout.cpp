@@ -5,10 +5,10 @@
 
 namespace layouts {
 
-forms::FormSpec Form1Layout() {
+forms::FormLayout Form1Layout() {
     using namespace forms;
     constexpr int kTile = 1440;
-    FormSpec f;
+    FormLayout f;
     f.name = "Form1";
     f.caption = "Form2";
     f.border = Border::None;

@@ -5,12 +5,12 @@
 
 namespace layouts {
 
-forms::FormSpec Form2Layout() {
+forms::FormLayout Form2Layout() {
     using namespace forms;
-    const FontSpec narrowButton = Font("Arial Narrow", 9.75, kBold);
-    const FontSpec narrowSmallButton = Font("Arial Narrow", 8.25, kBold);
-    const FontSpec logFont = Font("Arial Narrow", 8.25);
-    FormSpec f;
+    const FontStyle narrowButton = Font("Arial Narrow", 9.75, kBold);
+    const FontStyle narrowSmallButton = Font("Arial Narrow", 8.25, kBold);
+    const FontStyle logFont = Font("Arial Narrow", 8.25);
+    FormLayout f;
     f.name = "Form2";
     f.caption = "Form1";
     f.border = Border::None;

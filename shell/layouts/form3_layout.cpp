@@ -3,8 +3,8 @@
 
 namespace layouts {
 
-forms::FormSpec Form3Layout() {
-    forms::FormSpec f;
+forms::FormLayout Form3Layout() {
+    forms::FormLayout f;
     f.name = "Form3";
     f.caption = "Form3";
     f.border = forms::Border::Sizable;

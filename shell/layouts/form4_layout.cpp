@@ -5,9 +5,9 @@
 
 namespace layouts {
 
-forms::FormSpec Form4Layout() {
+forms::FormLayout Form4Layout() {
     using namespace forms;
-    FormSpec f;
+    FormLayout f;
     f.name = "Form4";
     f.caption = "Form4";
     f.border = Border::None;

@@ -1,6 +1,6 @@
 #pragma once
 // The four windows of replymate as layout tables, with every initial value.
-#include "forms/spec.h"
+#include "forms/layout.h"
 
 namespace layouts {
 
@@ -12,9 +12,9 @@ constexpr char kApplicationTitle[] = "replymate";
 constexpr char kDefaultAwayMessage[] =
     "Sorry Im currently away from my computer, your message has been recorded.   :-)\r\n";
 
-forms::FormSpec Form1Layout();  // the splash window
-forms::FormSpec Form2Layout();  // the main window
-forms::FormSpec Form3Layout();  // holder of the options menu, never shown
-forms::FormSpec Form4Layout();  // the chat idler
+forms::FormLayout Form1Layout();  // the splash window
+forms::FormLayout Form2Layout();  // the main window
+forms::FormLayout Form3Layout();  // holder of the options menu, never shown
+forms::FormLayout Form4Layout();  // the chat idler
 
 }  // namespace layouts

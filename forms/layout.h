@@ -32,7 +32,7 @@ private:
     COLORREF rgb_;
 };
 
-struct FontSpec {
+struct FontStyle {
     std::string face = "MS Sans Serif";
     double points = 8.0;  // fractional sizes such as 9.75 are common
     bool bold = false;
@@ -47,13 +47,13 @@ struct TwipRect {
 
 // One control. Build it with the helpers below (Label, Image, ...) and the
 // chained setters, which read like the rows of a layout table.
-struct ControlSpec {
+struct ControlLayout {
     Kind kind = Kind::Label;
     std::string name;
     TwipRect place;           // for a line: the bounding box of its two ends
     POINT from{}, to{};       // a line's ends, in twips
     std::string text;         // caption, text, or nothing
-    FontSpec font;
+    FontStyle font;
     std::optional<Colour> fore, back;  // unset: the usual default of the kind
     bool opaque = true;       // labels only
     Align align = Align::Left;
@@ -61,44 +61,44 @@ struct ControlSpec {
     int picture = 0;
     bool multiLine = false;   // text boxes only
 
-    ControlSpec& Fore(Colour c) { fore = c; return *this; }
-    ControlSpec& Back(Colour c) { back = c; return *this; }
-    ControlSpec& Transparent() { opaque = false; return *this; }
-    ControlSpec& Opaque() { opaque = true; return *this; }
-    ControlSpec& Centred() { align = Align::Centre; return *this; }
-    ControlSpec& Tab(int place) { tab = place; return *this; }
-    ControlSpec& Picture(int id) { picture = id; return *this; }
+    ControlLayout& Fore(Colour c) { fore = c; return *this; }
+    ControlLayout& Back(Colour c) { back = c; return *this; }
+    ControlLayout& Transparent() { opaque = false; return *this; }
+    ControlLayout& Opaque() { opaque = true; return *this; }
+    ControlLayout& Centred() { align = Align::Centre; return *this; }
+    ControlLayout& Tab(int place) { tab = place; return *this; }
+    ControlLayout& Picture(int id) { picture = id; return *this; }
 
     bool IsWindowed() const {
         return kind == Kind::Button || kind == Kind::TextBox || kind == Kind::ListBox;
     }
 };
 
-ControlSpec Label(std::string name, TwipRect place, std::string caption, FontSpec font);
-ControlSpec Image(std::string name, TwipRect place, int picture);
-ControlSpec Line(std::string name, POINT from, POINT to);
-ControlSpec Button(std::string name, TwipRect place, std::string caption, FontSpec font,
+ControlLayout Label(std::string name, TwipRect place, std::string caption, FontStyle font);
+ControlLayout Image(std::string name, TwipRect place, int picture);
+ControlLayout Line(std::string name, POINT from, POINT to);
+ControlLayout Button(std::string name, TwipRect place, std::string caption, FontStyle font,
                    int picture);
-ControlSpec TextBox(std::string name, TwipRect place, std::string text, FontSpec font,
+ControlLayout TextBox(std::string name, TwipRect place, std::string text, FontStyle font,
                     bool multiLine);
-ControlSpec ListBox(std::string name, TwipRect place, FontSpec font);
+ControlLayout ListBox(std::string name, TwipRect place, FontStyle font);
 
-struct TimerSpec {
+struct TimerLayout {
     std::string name;
     bool enabled = false;
     int intervalMs = 0;
 };
 
 // A menu and its items, by name (the handler key) and caption.
-struct MenuSpec {
+struct MenuLayout {
     std::string name;
     std::string caption;
-    std::vector<MenuSpec> items;
+    std::vector<MenuLayout> items;
 };
 
 enum class Border { None, Sizable };
 
-struct FormSpec {
+struct FormLayout {
     std::string name;
     std::string caption;
     Border border = Border::Sizable;
@@ -107,11 +107,11 @@ struct FormSpec {
     int icon = 0;
     int backPicture = 0;
     std::optional<Colour> back;             // unset: COLOR_BTNFACE
-    FontSpec font;                          // the form's own font, for measuring text
+    FontStyle font;                          // the form's own font, for measuring text
     bool neverShown = false;                // a holder of menus only; Show only loads it
-    std::vector<ControlSpec> controls;      // front-most first; windowed ones before the rest
-    std::vector<TimerSpec> timers;
-    std::vector<MenuSpec> menus;
+    std::vector<ControlLayout> controls;      // front-most first; windowed ones before the rest
+    std::vector<TimerLayout> timers;
+    std::vector<MenuLayout> menus;
 };
 
 }  // namespace forms

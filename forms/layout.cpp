@@ -1,12 +1,12 @@
-#include "forms/spec.h"
+#include "forms/layout.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace forms {
 
-ControlSpec Label(std::string name, TwipRect place, std::string caption, FontSpec font) {
-    ControlSpec c;
+ControlLayout Label(std::string name, TwipRect place, std::string caption, FontStyle font) {
+    ControlLayout c;
     c.kind = Kind::Label;
     c.name = std::move(name);
     c.place = place;
@@ -15,8 +15,8 @@ ControlSpec Label(std::string name, TwipRect place, std::string caption, FontSpe
     return c;
 }
 
-ControlSpec Image(std::string name, TwipRect place, int picture) {
-    ControlSpec c;
+ControlLayout Image(std::string name, TwipRect place, int picture) {
+    ControlLayout c;
     c.kind = Kind::Image;
     c.name = std::move(name);
     c.place = place;
@@ -24,8 +24,8 @@ ControlSpec Image(std::string name, TwipRect place, int picture) {
     return c;
 }
 
-ControlSpec Line(std::string name, POINT from, POINT to) {
-    ControlSpec c;
+ControlLayout Line(std::string name, POINT from, POINT to) {
+    ControlLayout c;
     c.kind = Kind::Line;
     c.name = std::move(name);
     c.from = from;
@@ -35,9 +35,9 @@ ControlSpec Line(std::string name, POINT from, POINT to) {
     return c;
 }
 
-ControlSpec Button(std::string name, TwipRect place, std::string caption, FontSpec font,
+ControlLayout Button(std::string name, TwipRect place, std::string caption, FontStyle font,
                    int picture) {
-    ControlSpec c;
+    ControlLayout c;
     c.kind = Kind::Button;
     c.name = std::move(name);
     c.place = place;
@@ -47,9 +47,9 @@ ControlSpec Button(std::string name, TwipRect place, std::string caption, FontSp
     return c;
 }
 
-ControlSpec TextBox(std::string name, TwipRect place, std::string text, FontSpec font,
+ControlLayout TextBox(std::string name, TwipRect place, std::string text, FontStyle font,
                     bool multiLine) {
-    ControlSpec c;
+    ControlLayout c;
     c.kind = Kind::TextBox;
     c.name = std::move(name);
     c.place = place;
@@ -59,8 +59,8 @@ ControlSpec TextBox(std::string name, TwipRect place, std::string text, FontSpec
     return c;
 }
 
-ControlSpec ListBox(std::string name, TwipRect place, FontSpec font) {
-    ControlSpec c;
+ControlLayout ListBox(std::string name, TwipRect place, FontStyle font) {
+    ControlLayout c;
     c.kind = Kind::ListBox;
     c.name = std::move(name);
     c.place = place;
