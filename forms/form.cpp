@@ -18,8 +18,10 @@ COLORREF DefaultFore(Kind kind) {
     switch (kind) {
         case Kind::TextBox:
         case Kind::ListBox:
-        case Kind::Line: return GetSysColor(COLOR_WINDOWTEXT);
-        default: return GetSysColor(COLOR_BTNTEXT);
+        case Kind::Line:
+            return GetSysColor(COLOR_WINDOWTEXT);
+        default:
+            return GetSysColor(COLOR_BTNTEXT);
     }
 }
 
@@ -107,8 +109,9 @@ HBITMAP Form::State::Picture(int id) {
     if (id == 0) return nullptr;
     auto it = pictures.find(id);
     if (it == pictures.end()) {
-        auto* loaded = static_cast<HBITMAP>(LoadImageA(
-            GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        auto* loaded =
+            static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         it = pictures.emplace(id, Bitmap(loaded)).first;
     }
     return it->second.get();
@@ -116,13 +119,17 @@ HBITMAP Form::State::Picture(int id) {
 
 Form::Form(FormLayout layout) : layout_(std::move(layout)) {}
 
-Form::~Form() { Unload(); }
+Form::~Form() {
+    Unload();
+}
 
 void Form::On(const std::string& name, Event event, Handler handler) {
     handlers_[{name, event}] = std::move(handler);
 }
 
-HWND Form::Hwnd() const { return state_ ? state_->hwnd : nullptr; }
+HWND Form::Hwnd() const {
+    return state_ ? state_->hwnd : nullptr;
+}
 
 void Form::Load() {
     if (state_) return;
@@ -198,8 +205,7 @@ void Form::CreateWindowFromLayout() {
                 state_->menuItems.push_back(item.name);
             } else {
                 HMENU sub = build(item);
-                AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(sub),
-                            item.caption.c_str());
+                AppendMenuA(popup, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), item.caption.c_str());
             }
         }
         state_->popups[menu.name] = popup;
@@ -234,12 +240,14 @@ void Form::CreateControls() {
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
         DWORD exStyle = 0;
         switch (layout.kind) {
-            case Kind::Button: style |= BS_OWNERDRAW; break;
+            case Kind::Button:
+                style |= BS_OWNERDRAW;
+                break;
             case Kind::TextBox:
                 cls = "EDIT";
                 exStyle = WS_EX_CLIENTEDGE;
                 style |= ES_LEFT | (layout.multiLine ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL
-                                                   : ES_AUTOHSCROLL);
+                                                     : ES_AUTOHSCROLL);
                 break;
             default:
                 // Never LBS_SORT: line n of the two logs must stay the same message.
@@ -263,8 +271,9 @@ void Form::CreateControls() {
         previous = c.hwnd;
         if (layout.tab >= 0) st.tabOrder.push_back(c.index);
     }
-    std::stable_sort(st.tabOrder.begin(), st.tabOrder.end(),
-                     [&](int a, int b) { return layout_.controls[a].tab < layout_.controls[b].tab; });
+    std::stable_sort(st.tabOrder.begin(), st.tabOrder.end(), [&](int a, int b) {
+        return layout_.controls[a].tab < layout_.controls[b].tab;
+    });
 }
 
 void Form::Show() {
@@ -313,7 +322,9 @@ void Form::SetBackColour(COLORREF colour) {
     InvalidateRect(state_->hwnd, nullptr, FALSE);
 }
 
-HFONT Form::Font() const { return state_ ? state_->font.get() : nullptr; }
+HFONT Form::Font() const {
+    return state_ ? state_->font.get() : nullptr;
+}
 
 int Form::TextWidth(const std::string& text) const {
     if (!state_) return 0;
@@ -456,14 +467,18 @@ void Form::AutoSize(ControlState& c) {
     ScopedGetDC dc(state_->hwnd);
     ScopedSelectObject font(dc, c.font.get());
     RECT fit{0, 0, 0, 0};
-    DrawTextA(dc, c.text.c_str(), static_cast<int>(c.text.size()), &fit,
-              DT_CALCRECT | DT_NOPREFIX);
+    DrawTextA(dc, c.text.c_str(), static_cast<int>(c.text.size()), &fit, DT_CALCRECT | DT_NOPREFIX);
     const int width = fit.right - fit.left, height = fit.bottom - fit.top;
     Invalidate(c);
     switch (c.align) {
-        case Align::Left: break;
-        case Align::Right: c.rect.left = c.rect.right - width; break;
-        case Align::Centre: c.rect.left = (c.rect.left + c.rect.right - width) / 2; break;
+        case Align::Left:
+            break;
+        case Align::Right:
+            c.rect.left = c.rect.right - width;
+            break;
+        case Align::Centre:
+            c.rect.left = (c.rect.left + c.rect.right - width) / 2;
+            break;
     }
     c.rect.right = c.rect.left + width;
     c.rect.bottom = c.rect.top + height;
@@ -487,7 +502,8 @@ HFONT Form::ControlFont(const std::string& name) const {
 
 void Form::AddItem(const std::string& name, const std::string& item) {
     ControlState* c = FindLoaded(name);
-    if (c && c->hwnd) SendMessageA(c->hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    if (c && c->hwnd)
+        SendMessageA(c->hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
 void Form::RemoveItem(const std::string& name, int index) {
@@ -592,8 +608,8 @@ void Form::PopupMenu(const std::string& menuName) {
     // The owner must be foreground or the menu will not close when the user
     // clicks away from it.
     SetForegroundWindow(owner);
-    TrackPopupMenu(it->second, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0,
-                   owner, nullptr);
+    TrackPopupMenu(it->second, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, owner,
+                   nullptr);
     // The choice arrives as a posted WM_COMMAND; run it now so the item's
     // handler has run when the popup call returns.
     MSG msg;

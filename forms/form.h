@@ -45,7 +45,7 @@ using Handler = std::function<void()>;
 constexpr char kForm[] = "Form";
 
 class Form {
-public:
+  public:
     explicit Form(FormLayout layout);
     ~Form();
     Form(const Form&) = delete;
@@ -124,7 +124,7 @@ public:
     // dismissing the menu does nothing.
     void PopupMenu(const std::string& menuName);
 
-private:
+  private:
     struct State;
     struct ControlState;
     struct TimerState;

@@ -11,9 +11,12 @@ namespace {
 
 UINT AlignFlag(Align align) {
     switch (align) {
-        case Align::Centre: return DT_CENTER;
-        case Align::Right: return DT_RIGHT;
-        default: return DT_LEFT;
+        case Align::Centre:
+            return DT_CENTER;
+        case Align::Right:
+            return DT_RIGHT;
+        default:
+            return DT_LEFT;
     }
 }
 
@@ -30,8 +33,8 @@ void DrawPicture(HDC dc, HBITMAP picture, const RECT& target, bool centred) {
     if (width <= 0 || height <= 0) return;
     ScopedCompatibleDC source(dc);
     ScopedSelectObject selected(source, picture);
-    BitBlt(dc, target.left + std::max(offsetX, 0), target.top + std::max(offsetY, 0), width,
-           height, source, std::max(-offsetX, 0), std::max(-offsetY, 0), SRCCOPY);
+    BitBlt(dc, target.left + std::max(offsetX, 0), target.top + std::max(offsetY, 0), width, height,
+           source, std::max(-offsetX, 0), std::max(-offsetY, 0), SRCCOPY);
 }
 
 void Form::Paint(HDC dc, const RECT& area) {
@@ -50,7 +53,8 @@ void Form::Paint(HDC dc, const RECT& area) {
     Brush back(CreateSolidBrush(st.back));
     FillRect(canvas, &client, back);
     // The background picture sits at the top-left at its own size, untiled.
-    if (HBITMAP picture = st.Picture(layout_.backPicture)) DrawPicture(canvas, picture, client, false);
+    if (HBITMAP picture = st.Picture(layout_.backPicture))
+        DrawPicture(canvas, picture, client, false);
 
     SetBkMode(canvas, TRANSPARENT);
     for (auto it = st.controls.rbegin(); it != st.controls.rend(); ++it) {
@@ -66,7 +70,8 @@ void Form::Paint(HDC dc, const RECT& area) {
                 ScopedSelectObject penSelected(canvas, pen.get());
                 MoveToEx(canvas, TwipsToPixels(c.layout->from.x, dpi),
                          TwipsToPixels(c.layout->from.y, dpi), nullptr);
-                LineTo(canvas, TwipsToPixels(c.layout->to.x, dpi), TwipsToPixels(c.layout->to.y, dpi));
+                LineTo(canvas, TwipsToPixels(c.layout->to.x, dpi),
+                       TwipsToPixels(c.layout->to.y, dpi));
                 break;
             }
             case Kind::Label: {
@@ -82,7 +87,8 @@ void Form::Paint(HDC dc, const RECT& area) {
                           wrap | DT_NOPREFIX | AlignFlag(c.align));
                 break;
             }
-            default: break;
+            default:
+                break;
         }
     }
     BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas,

@@ -20,7 +20,7 @@ constexpr UINT kFirstMenuId = 100;
 constexpr char kOriginalProcProp[] = "replymate.form.proc";
 
 class OwnedMenu {
-public:
+  public:
     explicit OwnedMenu(HMENU menu) : menu_(menu) {}
     ~OwnedMenu() {
         if (menu_) DestroyMenu(menu_);
@@ -31,7 +31,7 @@ public:
     OwnedMenu& operator=(OwnedMenu&&) = delete;
     HMENU get() const { return menu_; }
 
-private:
+  private:
     HMENU menu_;
 };
 
@@ -66,8 +66,8 @@ struct Form::State {
     forms::Font font;
     std::vector<ControlState> controls;  // in layout order, front-most first
     std::vector<TimerState> timers;
-    std::vector<int> tabOrder;           // indexes of focusable controls
-    std::map<int, Bitmap> pictures;      // by resource id
+    std::vector<int> tabOrder;       // indexes of focusable controls
+    std::map<int, Bitmap> pictures;  // by resource id
     std::vector<OwnedMenu> menus;
     std::map<std::string, HMENU> popups;
     std::vector<std::string> menuItems;  // by id - kFirstMenuId

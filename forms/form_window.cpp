@@ -78,8 +78,10 @@ LRESULT CALLBACK Form::ControlProc(HWND window, UINT message, WPARAM wParam, LPA
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = state_->hwnd;
     switch (message) {
-        case WM_CREATE: return 0;
-        case WM_ERASEBKGND: return 1;  // WM_PAINT draws every pixel
+        case WM_CREATE:
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT draws every pixel
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(window, &ps);
@@ -94,8 +96,12 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSTATIC:
             return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-        case WM_COMMAND: OnCommand(wParam, lParam); return 0;
-        case WM_TIMER: OnTimer(wParam); return 0;
+        case WM_COMMAND:
+            OnCommand(wParam, lParam);
+            return 0;
+        case WM_TIMER:
+            OnTimer(wParam);
+            return 0;
         case WM_MOUSEMOVE:
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -105,7 +111,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MBUTTONUP:
             OnMouse(message, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
-        case WM_CAPTURECHANGED: state_->pressed = -1; return 0;
+        case WM_CAPTURECHANGED:
+            state_->pressed = -1;
+            return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();

@@ -10,7 +10,7 @@ namespace forms {
 // Owns one GDI object (font, brush, bitmap, pen) and deletes it.
 template <typename Handle>
 class GdiObject {
-public:
+  public:
     GdiObject() = default;
     explicit GdiObject(Handle h) : h_(h) {}
     ~GdiObject() { Reset(); }
@@ -33,7 +33,7 @@ public:
     operator Handle() const { return h_; }
     explicit operator bool() const { return h_ != nullptr; }
 
-private:
+  private:
     Handle h_ = nullptr;
 };
 
@@ -43,38 +43,38 @@ using Bitmap = GdiObject<HBITMAP>;
 using Pen = GdiObject<HPEN>;
 
 class ScopedGetDC {
-public:
+  public:
     explicit ScopedGetDC(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~ScopedGetDC() { ReleaseDC(window_, dc_); }
     ScopedGetDC(const ScopedGetDC&) = delete;
     ScopedGetDC& operator=(const ScopedGetDC&) = delete;
     operator HDC() const { return dc_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 class ScopedCompatibleDC {
-public:
+  public:
     explicit ScopedCompatibleDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
     ~ScopedCompatibleDC() { DeleteDC(dc_); }
     ScopedCompatibleDC(const ScopedCompatibleDC&) = delete;
     ScopedCompatibleDC& operator=(const ScopedCompatibleDC&) = delete;
     operator HDC() const { return dc_; }
 
-private:
+  private:
     HDC dc_;
 };
 
 class ScopedSelectObject {
-public:
+  public:
     ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     ~ScopedSelectObject() { SelectObject(dc_, old_); }
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

@@ -36,7 +36,7 @@ ControlLayout Line(std::string name, POINT from, POINT to) {
 }
 
 ControlLayout Button(std::string name, TwipRect place, std::string caption, FontStyle font,
-                   int picture) {
+                     int picture) {
     ControlLayout c;
     c.kind = Kind::Button;
     c.name = std::move(name);
@@ -48,7 +48,7 @@ ControlLayout Button(std::string name, TwipRect place, std::string caption, Font
 }
 
 ControlLayout TextBox(std::string name, TwipRect place, std::string text, FontStyle font,
-                    bool multiLine) {
+                      bool multiLine) {
     ControlLayout c;
     c.kind = Kind::TextBox;
     c.name = std::move(name);

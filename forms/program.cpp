@@ -8,7 +8,7 @@ namespace {
 // Disables this thread's enabled, visible top-level windows for its lifetime,
 // and gives input back to those that still exist afterwards.
 class ScopedDisableThreadWindows {
-public:
+  public:
     explicit ScopedDisableThreadWindows(HWND except) : except_(except) {
         EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(this));
         for (HWND w : disabled_) EnableWindow(w, FALSE);
@@ -20,7 +20,7 @@ public:
     ScopedDisableThreadWindows(const ScopedDisableThreadWindows&) = delete;
     ScopedDisableThreadWindows& operator=(const ScopedDisableThreadWindows&) = delete;
 
-private:
+  private:
     static BOOL CALLBACK Collect(HWND window, LPARAM self) {
         auto* me = reinterpret_cast<ScopedDisableThreadWindows*>(self);
         if (window != me->except_ && IsWindowVisible(window) && IsWindowEnabled(window))
@@ -33,7 +33,9 @@ private:
 
 }  // namespace
 
-void EndProgram() { ExitProcess(0); }
+void EndProgram() {
+    ExitProcess(0);
+}
 
 void MessageBoxOk(HWND owner, const std::string& text, const std::string& title) {
     // MB_APPLMODAL alone disables only the owner; ours is often hidden.

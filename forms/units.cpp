@@ -12,9 +12,13 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-int TwipsToPixels(int twips, int dpi) { return MulDiv(twips, dpi, kTwipsPerInch); }
+int TwipsToPixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, kTwipsPerInch);
+}
 
-int PixelsToTwips(int pixels, int dpi) { return MulDiv(pixels, kTwipsPerInch, dpi); }
+int PixelsToTwips(int pixels, int dpi) {
+    return MulDiv(pixels, kTwipsPerInch, dpi);
+}
 
 int FontHeight(double points, int dpi) {
     const int hundredths = static_cast<int>(std::lround(points * 100.0));

@@ -11,7 +11,7 @@ namespace {
 // A form seen through ShrinkTarget; it reads the window back after every
 // change, so a size the window refused is simply its old size.
 class FormTarget : public ShrinkTarget {
-public:
+  public:
     explicit FormTarget(forms::Form& form) : form_(form) {}
     double Width() const override { return form_.Bounds().width; }
     double Height() const override { return form_.Bounds().height; }
@@ -22,11 +22,15 @@ public:
     void SetHeight(double height) override {
         if (height >= 0) Change([&](forms::TwipRect& b) { b.height = Whole(height); });
     }
-    void SetLeft(double left) override { Change([&](forms::TwipRect& b) { b.left = Whole(left); }); }
-    void SetTop(double top) override { Change([&](forms::TwipRect& b) { b.top = Whole(top); }); }
+    void SetLeft(double left) override {
+        Change([&](forms::TwipRect& b) { b.left = Whole(left); });
+    }
+    void SetTop(double top) override {
+        Change([&](forms::TwipRect& b) { b.top = Whole(top); });
+    }
     void Pump() override { host::PumpMessages(); }
 
-private:
+  private:
     static int Whole(double twips) { return static_cast<int>(RoundHalfEven(twips)); }
     template <typename Edit>
     void Change(Edit edit) {
@@ -40,7 +44,7 @@ private:
 
 // A window that takes every size it is given except a negative one.
 class ModelTarget : public ShrinkTarget {
-public:
+  public:
     explicit ModelTarget(ShrinkFrame start) : now_(start) {}
     double Width() const override { return now_.width; }
     double Height() const override { return now_.height; }
@@ -59,7 +63,7 @@ public:
     void Pump() override {}
     std::vector<ShrinkFrame> frames() const { return frames_; }
 
-private:
+  private:
     ShrinkFrame now_;
     std::vector<ShrinkFrame> frames_;
 };
@@ -77,7 +81,9 @@ void StayOnTop(forms::Form& form) {
     SetWindowPos(form.Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-void MinimizeWindow(HWND window) { ShowWindow(window, SW_MINIMIZE); }
+void MinimizeWindow(HWND window) {
+    ShowWindow(window, SW_MINIMIZE);
+}
 
 double RoundHalfEven(double value) {
     const double lower = std::floor(value);

@@ -26,9 +26,9 @@ void ShrinkAndCenter(forms::Form& form);
 
 // ---- the arithmetic of the shrink, apart from any window ----
 
-constexpr int kShrinkHeightStep = 60;   // twips per step
+constexpr int kShrinkHeightStep = 60;  // twips per step
 constexpr int kShrinkWidthStep = 120;
-constexpr int kShrinkStopWidth = 100;   // not above this: done
+constexpr int kShrinkStopWidth = 100;  // not above this: done
 constexpr int kShrinkStopHeight = 70;
 
 // Rounds to the nearest whole number, a half to the even neighbour.
@@ -45,7 +45,7 @@ int CentredOrigin(double screen, double size);
 // and places are in twips; a setter may refuse its value (the window keeps
 // its old one) and the shrink carries on.
 class ShrinkTarget {
-public:
+  public:
     virtual ~ShrinkTarget() = default;
     virtual double Width() const = 0;
     virtual double Height() const = 0;

@@ -28,13 +28,17 @@ constexpr double kMenuLimitSeconds = 5;
 void Listen(Form& form, std::vector<std::string>& log) {
     for (const forms::ControlLayout& c : form.Layout().controls) {
         if (c.IsWindowed()) continue;
-        form.On(c.name, Event::MouseDown, [&log, name = c.name] { log.push_back(name + ".MouseDown"); });
-        form.On(c.name, Event::MouseMove, [&log, name = c.name] { log.push_back(name + ".MouseMove"); });
+        form.On(c.name, Event::MouseDown,
+                [&log, name = c.name] { log.push_back(name + ".MouseDown"); });
+        form.On(c.name, Event::MouseMove,
+                [&log, name = c.name] { log.push_back(name + ".MouseMove"); });
         form.On(c.name, Event::Click, [&log, name = c.name] { log.push_back(name + ".Click"); });
     }
 }
 
-POINT CentreOf(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+POINT CentreOf(const RECT& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
 
 void Press(HWND window, POINT at) {
     const LPARAM where = MAKELPARAM(at.x, at.y);
@@ -146,15 +150,22 @@ TEST(MenuHolder, NeverBecomesVisibleWhateverItsMenuDoes) {
     std::vector<std::string> chosen;
     std::atomic<bool> idlerBlocked{false};
     std::atomic<bool> boxHadOneOk{false};
-    holder.On("idle", Event::Click, [&] { chosen.push_back("idle"); idler.Show(); });
-    holder.On("imoff", Event::Click, [&] { chosen.push_back("imoff"); holder.Show(); });
+    holder.On("idle", Event::Click, [&] {
+        chosen.push_back("idle");
+        idler.Show();
+    });
+    holder.On("imoff", Event::Click, [&] {
+        chosen.push_back("imoff");
+        holder.Show();
+    });
     holder.On("imon", Event::Click, [&] { chosen.push_back("imon"); });
     holder.On("greets", Event::Click, [&] { chosen.push_back("greets"); });
     holder.On("about", Event::Click, [&] {
         chosen.push_back("about");
         std::thread reader([&] {
             HWND box = nullptr;
-            for (int i = 0; i < 500 && !box; ++i, Sleep(10)) box = FindWindowA("#32770", "replymate");
+            for (int i = 0; i < 500 && !box; ++i, Sleep(10))
+                box = FindWindowA("#32770", "replymate");
             if (!box) return;
             idlerBlocked = !IsWindowEnabled(idler.Hwnd());
             boxHadOneOk = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL);
@@ -266,8 +277,10 @@ TEST(Colours, WindowedControlsGetTheirLayoutColours) {
         COLORREF text, back;
     } cases[] = {
         {&main, "Text1", WM_CTLCOLOREDIT, RGB(255, 255, 255), GetSysColor(COLOR_HIGHLIGHT)},
-        {&main, "List1", WM_CTLCOLORLISTBOX, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_HIGHLIGHT)},
-        {&main, "List2", WM_CTLCOLORLISTBOX, GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_HIGHLIGHT)},
+        {&main, "List1", WM_CTLCOLORLISTBOX, GetSysColor(COLOR_WINDOW),
+         GetSysColor(COLOR_HIGHLIGHT)},
+        {&main, "List2", WM_CTLCOLORLISTBOX, GetSysColor(COLOR_WINDOW),
+         GetSysColor(COLOR_HIGHLIGHT)},
         {&idler, "Text1", WM_CTLCOLOREDIT, RGB(0, 0, 0), GetSysColor(COLOR_INACTIVEBORDER)},
     };
     HDC dc = CreateCompatibleDC(nullptr);

@@ -128,8 +128,10 @@ TEST(LayoutTables, ColoursStylesAndPictures) {
         {&f1, "Label3", Colour::Rgb(192, 192, 192), {}, false, forms::Align::Left},
         {&f1, "Label2", white, {}, false, forms::Align::Centre},
         {&f1, "Label1", white, {}, false, forms::Align::Centre},
-        {&f2, "List2", Colour::System(COLOR_WINDOW), Colour::System(COLOR_HIGHLIGHT), true, forms::Align::Left},
-        {&f2, "List1", Colour::System(COLOR_WINDOW), Colour::System(COLOR_HIGHLIGHT), true, forms::Align::Left},
+        {&f2, "List2", Colour::System(COLOR_WINDOW), Colour::System(COLOR_HIGHLIGHT), true,
+         forms::Align::Left},
+        {&f2, "List1", Colour::System(COLOR_WINDOW), Colour::System(COLOR_HIGHLIGHT), true,
+         forms::Align::Left},
         {&f2, "Text1", white, Colour::System(COLOR_HIGHLIGHT), true, forms::Align::Left},
         {&f2, "Label9", white, {}, false, forms::Align::Left},
         {&f2, "Label7", Colour::System(COLOR_BTNTEXT), {}, false, forms::Align::Left},
@@ -247,9 +249,9 @@ TEST(BuiltWindows, MainWindowControlsAtTheirPixelPlacesAndInStackingOrder) {
         for (const Row& r : kForm2)
             if (main.ControlHwnd(r.name) == c) stacked.push_back(r.name);
     }
-    EXPECT_EQ(stacked, (std::vector<std::string>{"Command7", "Command6", "Command5", "Command4",
-                                                  "Command3", "Command2", "Command1", "List2",
-                                                  "List1", "Text1"}));
+    EXPECT_EQ(stacked,
+              (std::vector<std::string>{"Command7", "Command6", "Command5", "Command4", "Command3",
+                                        "Command2", "Command1", "List2", "List1", "Text1"}));
     for (const Row& r : kForm2) {
         if (r.kind == LN) continue;
         SCOPED_TRACE(r.name);
@@ -348,9 +350,9 @@ TEST(Pictures, EachPictureHasItsSizeAndDepth) {
                  {IDB_FLAME_BUTTON, 102, 30},
                  {IDB_FLAME_BAND, 580, 80}};
     for (const Case& c : cases) {
-        HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr),
-                                                         MAKEINTRESOURCEA(c.id), IMAGE_BITMAP, 0,
-                                                         0, LR_CREATEDIBSECTION));
+        HBITMAP bitmap =
+            static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(c.id),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         ASSERT_NE(bitmap, nullptr) << c.id;
         BITMAP bm{};
         GetObjectA(bitmap, sizeof bm, &bm);

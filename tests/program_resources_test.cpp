@@ -30,19 +30,21 @@ Function ProcAddress(HMODULE module, const char* name) {
 
 // version.dll is loaded by hand so no library of ours has to link it.
 class VersionInfo {
-public:
+  public:
     explicit VersionInfo(const std::string& file) {
         HMODULE version = LoadLibraryA("version.dll");
         if (!version) return;
-        auto size = ProcAddress<DWORD(WINAPI*)(LPCSTR, LPDWORD)>(version, "GetFileVersionInfoSizeA");
+        auto size =
+            ProcAddress<DWORD(WINAPI*)(LPCSTR, LPDWORD)>(version, "GetFileVersionInfoSizeA");
         auto read = ProcAddress<BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID)>(version,
-                                                                            "GetFileVersionInfoA");
-        query_ = ProcAddress<BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT)>(version,
-                                                                            "VerQueryValueA");
+                                                                             "GetFileVersionInfoA");
+        query_ =
+            ProcAddress<BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT)>(version, "VerQueryValueA");
         if (!size || !read) return;
         DWORD ignored = 0;
         block_.resize(size(file.c_str(), &ignored));
-        if (block_.empty() || !read(file.c_str(), 0, static_cast<DWORD>(block_.size()), block_.data()))
+        if (block_.empty() ||
+            !read(file.c_str(), 0, static_cast<DWORD>(block_.size()), block_.data()))
             block_.clear();
     }
     bool ok() const { return !block_.empty() && query_; }
@@ -59,7 +61,8 @@ public:
         std::vector<std::pair<WORD, WORD>> out;
         if (!query_(block_.data(), "\\VarFileInfo\\Translation", &value, &length)) return out;
         const WORD* words = static_cast<const WORD*>(value);
-        for (UINT i = 0; i + 1 < length / sizeof(WORD); i += 2) out.push_back({words[i], words[i + 1]});
+        for (UINT i = 0; i + 1 < length / sizeof(WORD); i += 2)
+            out.push_back({words[i], words[i + 1]});
         return out;
     }
     VS_FIXEDFILEINFO Fixed() const {
@@ -71,7 +74,7 @@ public:
         return fixed;
     }
 
-private:
+  private:
     std::vector<char> block_;
     BOOL(WINAPI* query_)(LPCVOID, LPCSTR, LPVOID*, PUINT) = nullptr;
 };
@@ -127,7 +130,8 @@ TEST(ProgramResources, TheFirstIconHasSixImagesIn16And256Colours) {
         images.insert({e.width, e.bitCount});
         EXPECT_NE(FindResourceA(program, MAKEINTRESOURCEA(e.id), RT_ICON), nullptr);
     }
-    EXPECT_EQ(images, (std::set<std::pair<int, int>>{{16, 4}, {16, 8}, {32, 4}, {32, 8}, {48, 4}, {48, 8}}));
+    EXPECT_EQ(images, (std::set<std::pair<int, int>>{
+                          {16, 4}, {16, 8}, {32, 4}, {32, 8}, {48, 4}, {48, 8}}));
     FreeLibrary(program);
 }
 

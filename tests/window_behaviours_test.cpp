@@ -24,14 +24,14 @@ constexpr double kScreenW = 19200, kScreenH = 15360;  // 1280 x 1024 pixels
 TEST(ShrinkArithmetic, RoundsHalvesToEvenAndHalvesPlacesTowardsZero) {
     struct Case {
         double value, rounded;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {35.5, 36}, {34.5, 34}, {-0.5, 0}, {-1.5, -2},
-                 {-100.5, -100}, {0.49, 0}, {0.51, 1}};
+    } cases[] = {{0.5, 0},  {1.5, 2},   {2.5, 2},       {35.5, 36}, {34.5, 34},
+                 {-0.5, 0}, {-1.5, -2}, {-100.5, -100}, {0.49, 0},  {0.51, 1}};
     for (const Case& c : cases) EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
     EXPECT_EQ(ShrinkStepCount(2130), 36);
     EXPECT_EQ(ShrinkStepCount(2070), 34);
     EXPECT_EQ(ShrinkStepCount(2100), 35);
-    EXPECT_EQ(CentredOrigin(1000, 1101), -50);   // -101 halves towards zero
-    EXPECT_EQ(CentredOrigin(0, 100.5), -50);     // -100.5 rounds to -100 first
+    EXPECT_EQ(CentredOrigin(1000, 1101), -50);  // -101 halves towards zero
+    EXPECT_EQ(CentredOrigin(0, 100.5), -50);    // -100.5 rounds to -100 first
     EXPECT_EQ(CentredOrigin(1001, 0), 500);
 }
 
@@ -56,9 +56,11 @@ TEST(ShrinkArithmetic, SmallWindowsAndWindowsLargerThanTheScreen) {
     } cases[] = {
         {"height 30 is left alone", {5, 6, 4000, 30}, kScreenH, 0, {}},
         {"height 0 is left alone", {5, 6, 4000, 0}, kScreenH, 0, {}},
-        {"width 220 stops after one step", {5, 6, 220, 2000}, kScreenH, 1,
-         {9550, 6710, 100, 1940}},
-        {"width 221 goes on until the height stops it", {5, 6, 221, 600}, kScreenH, 9,
+        {"width 220 stops after one step", {5, 6, 220, 2000}, kScreenH, 1, {9550, 6710, 100, 1940}},
+        {"width 221 goes on until the height stops it",
+         {5, 6, 221, 600},
+         kScreenH,
+         9,
          {9549, 7650, 101, 60}},
         {"taller than the screen", {5, 6, 4000, 1161}, 1000, 19, {8740, 489, 1720, 21}},
     };
@@ -77,7 +79,7 @@ TEST(ShrinkArithmetic, SmallWindowsAndWindowsLargerThanTheScreen) {
 
 // A window that refuses every height below 1500 and counts the pumps.
 class StubbornWindow : public shell::ShrinkTarget {
-public:
+  public:
     double Width() const override { return width; }
     double Height() const override { return height; }
     void SetWidth(double w) override { width = w; }
