@@ -120,6 +120,39 @@ TEST_F(MainWindowTest, ClickOnTheSplashTitleHidesItAndShowsTheTopMostMainWindow)
     EXPECT_TRUE(ListItems(messages).empty());
 }
 
+struct WindowedControl {
+    const char* name;
+    Twips place;
+    const char* cls;
+    const char* text;  // null: not checked
+};
+
+TEST_F(MainWindowTest, MainWindowHoldsItsButtonsBoxesAndListsAtTheirPlaces) {
+    const HWND main = Main();
+    ASSERT_TRUE(main);
+    const WindowedControl controls[] = {
+        {"Command1", places::kStart, "Button", "Start"},
+        {"Command2", places::kClearAwayMessage, "Button", "Clear  Away Msg"},
+        {"Command3", places::kStop, "Button", "Stop"},
+        {"Command4", places::kUpChat, "Button", "UpChat"},
+        {"Command5", places::kClearRecorded, "Button", "Clear Recorded"},
+        {"Command6", places::kUnUpChat, "Button", "UnUpChat"},
+        {"Command7", places::kOptions, "Button", "Options"},
+        {"List1", places::kSenders, "ListBox", nullptr},
+        {"List2", places::kMessages, "ListBox", nullptr},
+        {"Text1", places::kAwayMessage, "Edit", nullptr},
+    };
+    for (const WindowedControl& c : controls) {
+        SCOPED_TRACE(c.name);
+        const HWND control = ChildAt(main, c.place);
+        ASSERT_TRUE(control) << "nothing at its place";
+        EXPECT_EQ(lstrcmpiA(ClassOf(control).c_str(), c.cls), 0) << ClassOf(control);
+        if (c.text) {
+            EXPECT_EQ(WindowText(control), c.text);
+        }
+    }
+}
+
 struct SentOption {
     Option item;
     const char* recipient;
