@@ -130,8 +130,10 @@ int Run() {
     for (int n = 0; n < kMessages; ++n) {
         e2e::Settle(kPhaseStep * n);
         const Latency l = AnswerOne(session, n);
-        if (l.answered) latencies.push_back(l.seconds);
-        else std::printf("message %d: not answered within %.0f s\n", n, kAnswerLimit);
+        if (l.answered)
+            latencies.push_back(l.seconds);
+        else
+            std::printf("message %d: not answered within %.0f s\n", n, kAnswerLimit);
     }
     if (latencies.empty()) return 1;
     std::vector<double> sorted = latencies;

@@ -10,31 +10,31 @@ constexpr WORD kBitsPerPixel = 24;
 constexpr WORD kBitmapMagic = 0x4D42;  // "BM"
 
 class ScreenDC {
-public:
+  public:
     ScreenDC() : dc_(GetDC(nullptr)) {}
     ~ScreenDC() { ReleaseDC(nullptr, dc_); }
     ScreenDC(const ScreenDC&) = delete;
     ScreenDC& operator=(const ScreenDC&) = delete;
     operator HDC() const { return dc_; }
 
-private:
+  private:
     HDC dc_;
 };
 
 class MemoryDC {
-public:
+  public:
     explicit MemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
     ~MemoryDC() { DeleteDC(dc_); }
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
     operator HDC() const { return dc_; }
 
-private:
+  private:
     HDC dc_;
 };
 
 class Bitmap {
-public:
+  public:
     Bitmap(HDC like, int width, int height)
         : bitmap_(CreateCompatibleBitmap(like, width, height)) {}
     ~Bitmap() { DeleteObject(bitmap_); }
@@ -42,18 +42,18 @@ public:
     Bitmap& operator=(const Bitmap&) = delete;
     operator HBITMAP() const { return bitmap_; }
 
-private:
+  private:
     HBITMAP bitmap_;
 };
 
 class Selected {
-public:
+  public:
     Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     ~Selected() { SelectObject(dc_, old_); }
     Selected(const Selected&) = delete;
     Selected& operator=(const Selected&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
@@ -100,10 +100,10 @@ bool SaveScreenArea(const RECT& area, const std::string& path) {
     file.bfSize = file.bfOffBits + pixels.header.biSizeImage;
     FILE* f = std::fopen(path.c_str(), "wb");
     if (!f) return false;
-    const bool written = std::fwrite(&file, sizeof file, 1, f) == 1 &&
-                         std::fwrite(&pixels.header, sizeof pixels.header, 1, f) == 1 &&
-                         std::fwrite(pixels.bits.data(), 1, pixels.bits.size(), f) ==
-                             pixels.bits.size();
+    const bool written =
+        std::fwrite(&file, sizeof file, 1, f) == 1 &&
+        std::fwrite(&pixels.header, sizeof pixels.header, 1, f) == 1 &&
+        std::fwrite(pixels.bits.data(), 1, pixels.bits.size(), f) == pixels.bits.size();
     return std::fclose(f) == 0 && written;
 }
 

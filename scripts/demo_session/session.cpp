@@ -38,7 +38,7 @@ constexpr Message kMessages[] = {
 };
 
 class Demo {
-public:
+  public:
     explicit Demo(std::string folder) : folder_(std::move(folder)) {}
 
     int Run() {
@@ -66,17 +66,20 @@ public:
         Save(idler, "idler", "the chat idler");
         RunIdler(session, idler);
 
-        if (demo::SaveWholeScreen(Path("screen"))) Say("Saved screen.bmp: the whole screen.");
-        else problems_.push_back("the whole screen could not be saved");
+        if (demo::SaveWholeScreen(Path("screen")))
+            Say("Saved screen.bmp: the whole screen.");
+        else
+            problems_.push_back("the whole screen could not be saved");
 
-        std::printf("\nSummary: %d messages delivered, %d logged, %d answered with the away text;"
-                    " %d chat lines said.\n",
-                    delivered_, logged_, answered_, chatLines_);
+        std::printf(
+            "\nSummary: %d messages delivered, %d logged, %d answered with the away text;"
+            " %d chat lines said.\n",
+            delivered_, logged_, answered_, chatLines_);
         for (const std::string& p : problems_) std::printf("  problem: %s\n", p.c_str());
         return problems_.empty() ? 0 : 1;
     }
 
-private:
+  private:
     void Say(const std::string& line) {
         std::printf("%s\n", line.c_str());
         std::fflush(stdout);
@@ -90,8 +93,10 @@ private:
     std::string Path(const std::string& name) const { return folder_ + "\\" + name + ".bmp"; }
 
     void Save(HWND window, const std::string& name, const std::string& what) {
-        if (demo::SaveWindow(window, Path(name))) Say("  saved " + name + ".bmp: " + what + ".");
-        else problems_.push_back(name + ".bmp could not be saved");
+        if (demo::SaveWindow(window, Path(name)))
+            Say("  saved " + name + ".bmp: " + what + ".");
+        else
+            problems_.push_back(name + ".bmp could not be saved");
     }
 
     // The title pulses from black to grey and back; the picture is kept from
@@ -120,7 +125,8 @@ private:
             return;
         }
         const auto events = session.events().WaitFor(
-            mark, [](const std::vector<HostEvent>& e) { return !e2e::OfKind(e, "sent-im").empty(); },
+            mark,
+            [](const std::vector<HostEvent>& e) { return !e2e::OfKind(e, "sent-im").empty(); },
             kAnswerLimit);
         const auto sent = e2e::OfKind(events, "sent-im");
         const auto senders = e2e::ListItems(e2e::ChildAt(main, places::kSenders));
@@ -145,11 +151,15 @@ private:
         }
         const std::string away = e2e::WindowText(e2e::ChildAt(main, places::kAwayMessage));
         const bool isAway = sent[0].a == m.sender && sent[0].b == away;
-        if (isAway) ++answered_;
-        else problems_.push_back("the answer to " + std::string(m.sender) + " was not the away text");
+        if (isAway)
+            ++answered_;
+        else
+            problems_.push_back("the answer to " + std::string(m.sender) +
+                                " was not the away text");
         char line[160];
-        std::snprintf(line, sizeof line, "  answered %.2f s after it came: to %s, %s", sent[0].at - opened,
-                      sent[0].a.c_str(), isAway ? "the away text" : "NOT the away text");
+        std::snprintf(line, sizeof line, "  answered %.2f s after it came: to %s, %s",
+                      sent[0].at - opened, sent[0].a.c_str(),
+                      isAway ? "the away text" : "NOT the away text");
         Say(line);
     }
 
@@ -175,7 +185,8 @@ private:
         Say("Pressed the idler's Start; the room hears:");
         auto lines = WaitForLines(session, mark, 3, kLineLimit);
         TellLines(lines);
-        if (e2e::OfKind(lines, "chat").size() < 3) problems_.push_back("the idler's Start said too little");
+        if (e2e::OfKind(lines, "chat").size() < 3)
+            problems_.push_back("the idler's Start said too little");
 
         mark = session.events().Mark();
         Say("Waiting for the idler's minute tick (about 60 s)...");
@@ -188,7 +199,8 @@ private:
         Say("Pressed the idler's Stop; the room hears:");
         lines = WaitForLines(session, mark, 1, kLineLimit);
         TellLines(lines);
-        if (e2e::OfKind(lines, "chat").empty()) problems_.push_back("the idler's Stop said nothing");
+        if (e2e::OfKind(lines, "chat").empty())
+            problems_.push_back("the idler's Stop said nothing");
     }
 
     std::string folder_;

@@ -21,7 +21,7 @@ constexpr char kHostBoxCaption[] = "America Online";
 constexpr char kComposeCaption[] = "Send Instant Message";
 
 class AnsweringTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { session_ = std::make_unique<Session>(); }
     static void TearDownTestSuite() { session_.reset(); }
 
@@ -176,9 +176,9 @@ TEST_F(AnsweringTest, TheHostsRefusalIsPressedAwayAndTheNextMessageIsAnswered) {
     ASSERT_TRUE(session_->DeliverIM("", "who am i"));
     ASSERT_TRUE(WaitUntil([&] { return Unanswered() == 0; }, kAnswerLimit))
         << Describe(session_->events().Since(mark));
-    EXPECT_TRUE(WaitUntil(
-        [&] { return !FindTopWindow(session_->hostId(), "#32770", kHostBoxCaption); },
-        kWindowLimit))
+    EXPECT_TRUE(
+        WaitUntil([&] { return !FindTopWindow(session_->hostId(), "#32770", kHostBoxCaption); },
+                  kWindowLimit))
         << "the host's \"America Online\" box was left standing";
     const HWND mdi = FindWindowExA(session_->HostFrame(), nullptr, "MDIClient", nullptr);
     EXPECT_TRUE(WaitUntil(

@@ -38,7 +38,7 @@ std::vector<std::string> Said(const std::vector<HostEvent>& events) {
 }
 
 class IdlerTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         session_ = std::make_unique<Session>();
         if (session_->problem().empty()) session_->Tell("chat-open");

@@ -50,7 +50,7 @@ std::vector<HWND> ChildrenOfClass(HWND parent, const char* cls) {
 }
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() { session_ = std::make_unique<Session>(); }
     static void TearDownTestSuite() { session_.reset(); }
 
@@ -160,9 +160,8 @@ struct SentOption {
 
 TEST_F(MainWindowTest, ImsOffAndOnSendTheIdlerTextToTheHostsSpecialRecipients) {
     ASSERT_TRUE(Main());
-    const SentOption cases[] = {{Option::kImsOff, "$im_off"},
-                                {Option::kImsOn, "$im_on"},
-                                {Option::kImsOff, "$im_off"}};
+    const SentOption cases[] = {
+        {Option::kImsOff, "$im_off"}, {Option::kImsOn, "$im_on"}, {Option::kImsOff, "$im_off"}};
     for (const SentOption& c : cases) {
         SCOPED_TRACE(c.recipient);
         const size_t mark = session_->events().Mark();
@@ -195,10 +194,10 @@ struct InformationBox {
 TEST_F(MainWindowTest, AboutAndGreetsShowABoxTitledReplymateWithOneOkButton) {
     ASSERT_TRUE(Main());
     const InformationBox cases[] = {
-        {Option::kAbout, " that may be helpfull to you, It will answer all incoming instant messages",
+        {Option::kAbout,
+         " that may be helpfull to you, It will answer all incoming instant messages",
          "hopefully ill have a lot more improved things to come.  -quillo-"},
-        {Option::kGreets, "Greets: my bro ",
-         " thats helped me more than you can imagine.   "},
+        {Option::kGreets, "Greets: my bro ", " thats helped me more than you can imagine.   "},
     };
     for (const InformationBox& c : cases) {
         SCOPED_TRACE(c.opening);
@@ -225,8 +224,8 @@ TEST_F(MainWindowTest, AboutAndGreetsShowABoxTitledReplymateWithOneOkButton) {
         }();
         ASSERT_EQ(WindowFromPoint(centre), buttons[0]) << "something covers the OK button";
         ClickCentre(buttons[0]);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); },
-                              kWindowLimit));
+        EXPECT_TRUE(
+            WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, kWindowLimit));
     }
 }
 
@@ -242,8 +241,7 @@ TEST_F(MainWindowTest, UpChatThenUnUpChatLeaveTheFrameDisabledAndTheTransferEnab
     session_->Press(main, places::kUpChat);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(frame) && !IsWindowEnabled(transfer); },
                           kWindowLimit))
-        << "UpChat: frame " << IsWindowEnabled(frame) << ", transfer "
-        << IsWindowEnabled(transfer);
+        << "UpChat: frame " << IsWindowEnabled(frame) << ", transfer " << IsWindowEnabled(transfer);
 
     session_->Press(main, places::kUnUpChat);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(frame) && IsWindowEnabled(transfer); },

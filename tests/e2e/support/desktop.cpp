@@ -78,7 +78,9 @@ int ToPixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
-bool Near(int a, int b) { return a - b <= 1 && b - a <= 1; }
+bool Near(int a, int b) {
+    return a - b <= 1 && b - a <= 1;
+}
 
 void Key(WORD virtualKey, bool down) {
     INPUT input = {};
@@ -111,7 +113,6 @@ void ClickScreen(POINT p) {
 }
 
 }  // namespace
-
 
 ChildProcess::ChildProcess(const std::string& program, const std::string& arguments) {
     std::string commandLine = "\"" + program + "\" " + arguments;
@@ -172,9 +173,7 @@ HWND WaitForTopWindow(DWORD processId, const char* cls, const char* caption, dou
                       bool visibleOnly) {
     HWND found = nullptr;
     WaitUntil(
-        [&] {
-            return (found = FindTopWindow(processId, cls, caption, visibleOnly)) != nullptr;
-        },
+        [&] { return (found = FindTopWindow(processId, cls, caption, visibleOnly)) != nullptr; },
         seconds);
     return found;
 }
@@ -223,7 +222,9 @@ void MoveTo(HWND window, int x, int y) {
     MoveToScreen(p);
 }
 
-void ParkPointer() { MoveToScreen(kParkingPlace); }
+void ParkPointer() {
+    MoveToScreen(kParkingPlace);
+}
 
 void ClickAt(HWND window, int x, int y) {
     POINT p{x, y};
@@ -231,7 +232,9 @@ void ClickAt(HWND window, int x, int y) {
     ClickScreen(p);
 }
 
-void ClickTwips(HWND window, const Twips& place) { ClickScreen(ScreenPointOf(window, place)); }
+void ClickTwips(HWND window, const Twips& place) {
+    ClickScreen(ScreenPointOf(window, place));
+}
 
 void ClickCentre(HWND window) {
     const RECT r = ScreenRect(window);
@@ -258,8 +261,10 @@ void TypeText(const std::string& text) {
         const SHORT scan = VkKeyScanA(c);
         if (scan == -1) continue;
         const WORD key = LOBYTE(scan);
-        if (HIBYTE(scan) & 1) PressWithShift(key);
-        else PressKey(key);
+        if (HIBYTE(scan) & 1)
+            PressWithShift(key);
+        else
+            PressKey(key);
     }
 }
 
@@ -270,7 +275,8 @@ std::vector<std::string> ListItems(HWND list) {
         const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
         if (length < 0) break;
         std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(text.data()));
         text.resize(static_cast<size_t>(length));
         items.push_back(Narrow(text));
     }

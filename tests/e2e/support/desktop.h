@@ -14,7 +14,7 @@ struct Twips {
 
 // A program started for a test and ended with it.
 class ChildProcess {
-public:
+  public:
     ChildProcess(const std::string& program, const std::string& arguments);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -22,7 +22,7 @@ public:
     bool running() const;
     DWORD id() const { return info_.dwProcessId; }
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
 };
 
@@ -38,8 +38,7 @@ void Settle(double seconds);
 // The first top-level window of a process with that class (any when null)
 // and caption (any when null), waiting up to `seconds` for it. With
 // `visibleOnly`, hidden windows do not count.
-HWND FindTopWindow(DWORD processId, const char* cls, const char* caption,
-                   bool visibleOnly = false);
+HWND FindTopWindow(DWORD processId, const char* cls, const char* caption, bool visibleOnly = false);
 HWND WaitForTopWindow(DWORD processId, const char* cls, const char* caption, double seconds,
                       bool visibleOnly = false);
 // Every top-level window of a process, in z-order.

@@ -62,13 +62,13 @@ std::vector<HostEvent> HostEvents::WaitFor(
     return events;
 }
 
-std::vector<HostEvent> HostEvents::WaitForKind(size_t mark, const std::string& kind,
-                                               size_t count, double seconds) const {
-    return OfKind(WaitFor(
-                      mark,
-                      [&](const std::vector<HostEvent>& e) { return OfKind(e, kind).size() >= count; },
-                      seconds),
-                  kind);
+std::vector<HostEvent> HostEvents::WaitForKind(size_t mark, const std::string& kind, size_t count,
+                                               double seconds) const {
+    return OfKind(
+        WaitFor(
+            mark, [&](const std::vector<HostEvent>& e) { return OfKind(e, kind).size() >= count; },
+            seconds),
+        kind);
 }
 
 std::vector<HostEvent> OfKind(const std::vector<HostEvent>& events, const std::string& kind) {

@@ -16,7 +16,7 @@ struct HostEvent {
 };
 
 class HostEvents {
-public:
+  public:
     explicit HostEvents(std::string path) : path_(std::move(path)) {}
 
     // Every complete line so far.
@@ -33,7 +33,7 @@ public:
     std::vector<HostEvent> WaitForKind(size_t mark, const std::string& kind, size_t count,
                                        double seconds) const;
 
-private:
+  private:
     std::string path_;
 };
 

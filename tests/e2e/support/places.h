@@ -17,16 +17,16 @@ constexpr int kEllipseWidthPx = 225, kEllipseHeightPx = 250;
 // The main window (caption "Form1").
 constexpr char kMainCaption[] = "Form1";
 constexpr int kMainWidthPx = 479, kMainHeightPx = 140;
-constexpr Twips kStart{2760, 360, 855, 255};           // Command1
+constexpr Twips kStart{2760, 360, 855, 255};              // Command1
 constexpr Twips kClearAwayMessage{2760, 600, 1575, 240};  // Command2
-constexpr Twips kStop{3480, 360, 855, 255};            // Command3
-constexpr Twips kUpChat{2760, 1080, 1575, 255};        // Command4
-constexpr Twips kClearRecorded{2760, 840, 1575, 255};  // Command5
-constexpr Twips kUnUpChat{2760, 1320, 1575, 255};      // Command6
-constexpr Twips kOptions{2760, 1560, 1575, 255};       // Command7
-constexpr Twips kSenders{4320, 360, 1215, 1410};       // List1
-constexpr Twips kMessages{5520, 360, 1575, 1410};      // List2
-constexpr Twips kAwayMessage{0, 360, 2775, 1455};      // Text1
+constexpr Twips kStop{3480, 360, 855, 255};               // Command3
+constexpr Twips kUpChat{2760, 1080, 1575, 255};           // Command4
+constexpr Twips kClearRecorded{2760, 840, 1575, 255};     // Command5
+constexpr Twips kUnUpChat{2760, 1320, 1575, 255};         // Command6
+constexpr Twips kOptions{2760, 1560, 1575, 255};          // Command7
+constexpr Twips kSenders{4320, 360, 1215, 1410};          // List1
+constexpr Twips kMessages{5520, 360, 1575, 1410};         // List2
+constexpr Twips kAwayMessage{0, 360, 2775, 1455};         // Text1
 constexpr char kDefaultAwayMessage[] =
     "Sorry Im currently away from my computer, your message has been recorded.   :-)\r\n";
 
@@ -35,10 +35,10 @@ enum class Option { kChatIdle = 1, kImsOff, kImsOn, kAbout, kGreets };
 
 // The chat idler (caption "Form4").
 constexpr char kIdlerCaption[] = "Form4";
-constexpr Twips kIdlerStart{1680, 600, 1215, 255};   // Command1
-constexpr Twips kIdlerStop{1680, 840, 1215, 255};    // Command2
-constexpr Twips kIdlerReason{0, 240, 2895, 375};     // Text1
-constexpr Twips kIdlerClose{2640, 0, 255, 255};      // Label4
+constexpr Twips kIdlerStart{1680, 600, 1215, 255};  // Command1
+constexpr Twips kIdlerStop{1680, 840, 1215, 255};   // Command2
+constexpr Twips kIdlerReason{0, 240, 2895, 375};    // Text1
+constexpr Twips kIdlerClose{2640, 0, 255, 255};     // Label4
 constexpr char kDefaultReason[] = "reason for idle";
 
 // Message boxes of the program.

@@ -23,8 +23,8 @@ std::string NewLogPath() {
     char folder[MAX_PATH] = "";
     GetTempPathA(sizeof folder, folder);
     char name[MAX_PATH];
-    std::snprintf(name, sizeof name, "%sreplymate-e2e-%lu-%lu.log", folder,
-                  GetCurrentProcessId(), GetTickCount());
+    std::snprintf(name, sizeof name, "%sreplymate-e2e-%lu-%lu.log", folder, GetCurrentProcessId(),
+                  GetTickCount());
     return name;
 }
 
@@ -70,7 +70,9 @@ HWND Session::MainWindow() {
     return main_;
 }
 
-HWND Session::HostFrame() const { return FindTopWindow(hostId(), kHostFrameClass, nullptr); }
+HWND Session::HostFrame() const {
+    return FindTopWindow(hostId(), kHostFrameClass, nullptr);
+}
 
 HWND Session::ProgramWindow(const char* cls, const char* caption, double seconds) const {
     return WaitForTopWindow(programId(), cls, caption, seconds, true);

@@ -15,7 +15,7 @@
 namespace e2e {
 
 class Session {
-public:
+  public:
     struct Options {
         // Screen names the host refuses besides the empty one.
         std::vector<std::string> refused;
@@ -58,7 +58,7 @@ public:
     // two would overlap; null when it does not show.
     HWND OpenIdler();
 
-private:
+  private:
     std::string problem_;
     std::string logPath_;
     std::unique_ptr<HostEvents> events_;
