@@ -15,7 +15,7 @@ constexpr char kMessageWindowClass[] = "hostsim messages";
 constexpr DWORD kInvokeLimitMs = 20000;
 constexpr DWORD kFlushLimitMs = 5000;
 
-constexpr int kFrameLeft = 520, kFrameTop = 0, kFrameWidth = 760, kFrameHeight = 640;
+constexpr int kFrameLeft = 545, kFrameTop = 0, kFrameWidth = 735, kFrameHeight = 640;
 constexpr int kToolbarHeight = 34, kIconSize = 28;
 constexpr int kChildWidth = 460, kChildHeight = 250;
 

@@ -1,16 +1,10 @@
-// quillostools.exe: for now only the splash window from its layout; start-up
-// proper (the ellipse, the pulse, the main window) is built on top of this.
+// quillostools.exe: replymate's start. Everything follows from the splash
+// window's events.
 #include <windows.h>
 
-#include "forms/form.h"
-#include "host/primitives.h"
-#include "shell/layouts/layouts.h"
+#include "shell/app.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    forms::Form splash(layouts::Form1Layout());
-    splash.Show();
-    for (;;) {
-        host::PumpMessages();
-        WaitMessage();
-    }
+    shell::App app;
+    app.Run();
 }

@@ -1,0 +1,37 @@
+#include "outgoing/options_menu.h"
+
+#include "forms/program.h"
+#include "outgoing/options_texts.h"
+#include "outgoing/send_im.h"
+
+namespace outgoing {
+
+namespace {
+constexpr char kMenuName[] = "options";
+constexpr char kBoxTitle[] = "replymate";
+}  // namespace
+
+using forms::Event;
+
+OptionsMenu::OptionsMenu(forms::Form& form, std::function<void()> showIdler)
+    : form_(form), showIdler_(std::move(showIdler)) {
+    form_.On("idle", Event::Click, [this] { idle_Click(); });
+    form_.On("imoff", Event::Click, [this] { imoff_Click(); });
+    form_.On("imon", Event::Click, [this] { imon_Click(); });
+    form_.On("about", Event::Click, [this] { about_Click(); });
+    form_.On("greets", Event::Click, [this] { greets_Click(); });
+}
+
+void OptionsMenu::Pop() { form_.PopupMenu(kMenuName); }
+
+void OptionsMenu::idle_Click() {
+    if (showIdler_) showIdler_();
+}
+
+void OptionsMenu::imoff_Click() { SendIM(kImOffRecipient, kImSwitchText, true); }
+void OptionsMenu::imon_Click() { SendIM(kImOnRecipient, kImSwitchText, true); }
+
+void OptionsMenu::about_Click() { forms::MessageBoxOk(form_.Hwnd(), kAboutText, kBoxTitle); }
+void OptionsMenu::greets_Click() { forms::MessageBoxOk(form_.Hwnd(), kGreetsText, kBoxTitle); }
+
+}  // namespace outgoing

@@ -1,0 +1,25 @@
+#include "shell/app.h"
+
+#include "forms/program.h"
+#include "shell/layouts/layouts.h"
+
+namespace shell {
+
+App::App()
+    : splashForm_(layouts::Form1Layout()),
+      mainForm_(layouts::Form2Layout()),
+      optionsForm_(layouts::Form3Layout()),
+      idlerForm_(layouts::Form4Layout()),
+      splash_(splashForm_, [this] { mainForm_.Show(); }),
+      main_(mainForm_, [this] { options_.Pop(); }),
+      options_(optionsForm_, [this] { idlerForm_.Show(); }),
+      idler_(idlerForm_) {}
+
+void App::Run() {
+    splashForm_.Load();
+    // The splash's start-up pulses for ever; should it ever come back, the
+    // program ends as it would from its close label.
+    forms::EndProgram();
+}
+
+}  // namespace shell
