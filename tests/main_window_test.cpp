@@ -1,0 +1,118 @@
+// The main window's handlers on the real layout, against the simulated host.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "answer/main_window.h"
+#include "forms/form.h"
+#include "host/window_names.h"
+#include "hostsim/host.h"
+#include "hostsim/im_service.h"
+#include "hostsim/transfer.h"
+#include "shell/layouts/layouts.h"
+#include "support/msg_sequence.h"
+
+namespace {
+
+using hostsim::Host;
+using hostsim::ImService;
+
+class MainWindowHandlers : public ::testing::Test {
+protected:
+    MainWindowHandlers() : form(layouts::Form2Layout()), main(form, [this] { ++optionsPopped; }) {
+        form.Load();
+    }
+    ~MainWindowHandlers() override { form.Unload(); }
+
+    std::vector<std::string> Items(const char* list) {
+        std::vector<std::string> items;
+        for (int i = 0; i < form.ItemCount(list); ++i) items.push_back(form.Item(list, i));
+        return items;
+    }
+
+    forms::Form form;
+    answer::MainWindow main;
+    int optionsPopped = 0;
+};
+
+TEST_F(MainWindowHandlers, StartAndStopSwitchTheOneTimer) {
+    EXPECT_FALSE(form.TimerEnabled("Timer1"));
+    main.Command3_Click();  // Stop while stopped
+    EXPECT_FALSE(form.TimerEnabled("Timer1"));
+    main.Command1_Click();
+    main.Command1_Click();
+    EXPECT_TRUE(form.TimerEnabled("Timer1"));
+    EXPECT_EQ(form.TimerInterval("Timer1"), 500);
+    main.Label7_Click();
+    EXPECT_FALSE(form.TimerEnabled("Timer1"));
+}
+
+TEST_F(MainWindowHandlers, RunningMachineAnswersEachMessageOnceAndLogsIt) {
+    Host host;
+    ImService service(host);
+    service.OpenIncomingIM("pal one", {{"pal one", "hello?"}});
+    service.OpenIncomingIM("pal two", {{"pal two", "anyone home"}});
+
+    main.Command1_Click();
+    // Ticks fall due every 500 ms while a cycle waits on the host for longer
+    // than that; each message must still be answered exactly once.
+    testsupport::PumpUntil([&] { return service.Sent().size() >= 2; }, 15);
+    testsupport::PumpUntil([] { return false; }, 1.5);
+    main.Command3_Click();
+
+    ASSERT_EQ(service.Sent().size(), 2u);
+    EXPECT_EQ(service.Sent()[0].recipient, "pal two");
+    EXPECT_EQ(service.Sent()[1].recipient, "pal one");
+    for (const auto& sent : service.Sent()) EXPECT_EQ(sent.text, layouts::kDefaultAwayMessage);
+    EXPECT_EQ(Items("List1"), (std::vector<std::string>{"pal two", "pal one"}));
+    EXPECT_EQ(Items("List2"), (std::vector<std::string>{"anyone home", "hello?"}));
+}
+
+TEST_F(MainWindowHandlers, ClearingEmptiesTheLogsAndTheAwayMessage) {
+    Host host;
+    ImService service(host);
+    service.OpenIncomingIM("pal", {{"pal", "one"}});
+    main.Timer1_Timer();
+    ASSERT_EQ(Items("List1").size(), 1u);
+
+    main.Command5_Click();
+    EXPECT_EQ(form.ItemCount("List1"), 0);
+    EXPECT_EQ(form.ItemCount("List2"), 0);
+
+    main.Command2_Click();
+    EXPECT_EQ(form.Text("Text1"), "");
+    service.OpenIncomingIM("next", {{"next", "two"}});
+    main.Timer1_Timer();
+    testsupport::Settle(host);
+    EXPECT_EQ(Items("List1"), std::vector<std::string>{"next"});
+    ASSERT_EQ(service.Sent().size(), 2u);
+    EXPECT_EQ(service.Sent()[1].text, "");
+}
+
+TEST_F(MainWindowHandlers, TheTwoCloseLabelsEndUpWithOnlyLabel8) {
+    EXPECT_TRUE(form.Visible("Label2"));
+    EXPECT_TRUE(form.Visible("Label8"));
+    main.Label2_MouseMove();
+    EXPECT_TRUE(form.Visible("Label8"));
+    EXPECT_FALSE(form.Visible("Label2"));
+    main.Label8_MouseMove();
+    EXPECT_FALSE(form.Visible("Label2"));
+}
+
+TEST_F(MainWindowHandlers, UpChatThenUnUpChatLeaveTheFrameDisabledAndTheTransferEnabled) {
+    Host host;
+    hostsim::Transfer transfer(host);
+    main.Command4_Click();
+    EXPECT_TRUE(IsWindowEnabled(host.frame()));
+    EXPECT_FALSE(IsWindowEnabled(transfer.window()));
+    main.Command6_Click();
+    EXPECT_FALSE(IsWindowEnabled(host.frame()));
+    EXPECT_TRUE(IsWindowEnabled(transfer.window()));
+}
+
+TEST_F(MainWindowHandlers, OptionsPopsTheMenu) {
+    main.Command7_Click();
+    EXPECT_EQ(optionsPopped, 1);
+}
+
+}  // namespace
