@@ -9,6 +9,9 @@ namespace e2e::places {
 // The splash window (caption "Form2") and its title.
 constexpr char kSplashCaption[] = "Form2";
 constexpr Twips kSplashTitle{120, 1200, 3255, 735};
+// The line the title's text stands on: the pulse sizes the label to fit its
+// text, leaving only its top strip where the layout put it.
+constexpr Twips kSplashTitleText{120, 1200, 3255, 360};
 constexpr int kSplashLeftPx = 304, kSplashTopPx = 107;
 constexpr int kSplashWidthPx = 233, kSplashHeightPx = 276;
 // The ellipse the splash is clipped to, in pixels from its top-left.

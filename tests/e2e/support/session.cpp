@@ -64,7 +64,7 @@ HWND Session::MainWindow() {
     // Once it failed to come, every later case fails at once instead of
     // waiting again for the same thing.
     if (main_ || !splash_ || mainNeverCame_) return main_;
-    ClickTwips(splash_, places::kSplashTitle);
+    ClickTwips(splash_, places::kSplashTitleText);
     main_ = ProgramWindow(nullptr, places::kMainCaption, kWindowLimit);
     mainNeverCame_ = !main_;
     return main_;
