@@ -167,7 +167,9 @@ TEST_F(MainWindowTest, ImsOffAndOnSendTheIdlerTextToTheHostsSpecialRecipients) {
         const size_t mark = session_->events().Mark();
         ASSERT_TRUE(session_->ChooseOption(c.item)) << "the options menu did not open and close";
         const auto sent = session_->events().WaitForKind(mark, "sent-im", 1, kSendLimit);
-        ASSERT_EQ(sent.size(), 1u) << Describe(session_->events().Since(mark));
+        ASSERT_EQ(sent.size(), 1u) << Describe(session_->events().Since(mark)) << "program:\n"
+                                   << DescribeWindows(session_->programId()) << "host:\n"
+                                   << DescribeWindows(session_->hostId());
         EXPECT_EQ(sent[0].a, c.recipient);
         EXPECT_EQ(sent[0].b, kIdlerText);
         // Neither the compose window nor the conversation the host opened for

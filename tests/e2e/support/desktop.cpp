@@ -184,6 +184,14 @@ std::vector<HWND> TopWindows(DWORD processId) {
     return o.found;
 }
 
+std::string DescribeWindows(DWORD processId) {
+    std::string out;
+    for (HWND w : TopWindows(processId)) {
+        if (IsWindowVisible(w)) out += "  " + ClassOf(w) + " \"" + WindowText(w) + "\"\n";
+    }
+    return out.empty() ? "  (no visible window)\n" : out;
+}
+
 HWND ChildAt(HWND form, const Twips& place) {
     Children c{form, {}};
     EnumChildWindows(form, CollectChild, reinterpret_cast<LPARAM>(&c));

@@ -43,6 +43,9 @@ HWND WaitForTopWindow(DWORD processId, const char* cls, const char* caption, dou
                       bool visibleOnly = false);
 // Every top-level window of a process, in z-order.
 std::vector<HWND> TopWindows(DWORD processId);
+// The visible top-level windows of a process, one "class \"caption\"" a
+// line, for failure messages.
+std::string DescribeWindows(DWORD processId);
 
 // The direct child window of `form` that lies exactly at a layout place
 // (within a pixel), or null.
