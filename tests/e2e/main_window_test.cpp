@@ -259,5 +259,32 @@ TEST_F(MainWindowTest, UpChatThenUnUpChatLeaveTheFrameDisabledAndTheTransferEnab
     EXPECT_TRUE(session_->Tell("transfer-end"));
 }
 
+// Ends the program, so it has a start-up of its own.
+TEST(MainWindowEndTest, MinimisedItGoesOnAnsweringAndItsXEndsTheProgram) {
+    Session session;
+    ASSERT_EQ(session.problem(), "");
+    const HWND main = session.MainWindow();
+    ASSERT_TRUE(main);
+    session.Press(main, places::kStart);
+    session.Press(main, places::kMinimise);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }, kWindowLimit))
+        << "\"-\" did not minimise the main window";
+
+    const size_t mark = session.events().Mark();
+    ASSERT_TRUE(session.DeliverIM("buddy", "you there?"));
+    const auto sent = session.events().WaitForKind(mark, "sent-im", 1, kSendLimit);
+    ASSERT_EQ(sent.size(), 1u) << Describe(session.events().Since(mark));
+    EXPECT_EQ(sent[0].a, "buddy");
+
+    // Brought back as a person would from the task list; the window system's
+    // part, not the program's.
+    ShowWindow(main, SW_RESTORE);
+    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(main); }, kWindowLimit));
+    Settle(0.3);
+    session.Press(main, places::kClose);
+    EXPECT_TRUE(WaitUntil([&] { return !session.programRunning(); }, kWindowLimit))
+        << "\"X\" did not end the program";
+}
+
 }  // namespace
 }  // namespace e2e

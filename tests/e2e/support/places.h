@@ -30,6 +30,8 @@ constexpr Twips kOptions{2760, 1560, 1575, 255};          // Command7
 constexpr Twips kSenders{4320, 360, 1215, 1410};          // List1
 constexpr Twips kMessages{5520, 360, 1575, 1410};         // List2
 constexpr Twips kAwayMessage{0, 360, 2775, 1455};         // Text1
+constexpr Twips kMinimise{6720, 0, 255, 255};             // Label9, "-"
+constexpr Twips kClose{6960, 0, 255, 255};                // Label6, "X"
 constexpr char kDefaultAwayMessage[] =
     "Sorry Im currently away from my computer, your message has been recorded.   :-)\r\n";
 
