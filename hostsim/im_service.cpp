@@ -38,6 +38,7 @@ struct ImService::State : std::enable_shared_from_this<ImService::State> {
     HWND frame = nullptr;
     WNDPROC frameProc = nullptr;
     UINT_PTR nextTimer = 1;
+    bool awaitingMenuWindow = false;  // host thread only
     std::map<UINT_PTR, std::function<void()>> pending;  // host thread only
 
     mutable std::mutex lock;
@@ -50,6 +51,8 @@ struct ImService::State : std::enable_shared_from_this<ImService::State> {
     void Later(DWORD ms, std::function<void()> work);
     void ShowMenu(HWND icon);
     void OpenCompose();
+    void AddComposeIcons(HWND compose, int left);
+    void ComposeFilled(HWND compose);
     void OnSend(HWND compose);
     void WatchForMessageBox(std::shared_ptr<bool> shown);
     void Remember(std::vector<HWND>& list, HWND w) {
@@ -75,17 +78,30 @@ LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-// The frame owns the menus; when a menu's loop goes idle it tells the frame
-// which window it is, which is how we learn the menu's handle.
+// A shown popup menu of this thread; with a submenu open, the submenu.
+HWND ThisThreadsMenu() {
+    for (HWND m = FindWindowExA(nullptr, nullptr, host::kMenuClass, nullptr); m;
+         m = FindWindowExA(nullptr, m, host::kMenuClass, nullptr)) {
+        if (IsWindowVisible(m) && GetWindowThreadProcessId(m, nullptr) == GetCurrentThreadId()) {
+            return m;
+        }
+    }
+    return nullptr;
+}
+
+// The frame owns the menus. The first selection (or the first idle moment)
+// of a menu comes before any submenu can open, so the menu on screen then is
+// the one the keys go to. An idle moment alone would not do: with every key
+// already queued, the menu loop never goes idle.
 LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<ImService::State*>(GetPropA(window, kFramePropState));
     if (!state) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_ENTERIDLE && lParam) {
-        const HWND idle = reinterpret_cast<HWND>(lParam);
-        char cls[16] = "";
-        GetClassNameA(idle, cls, sizeof cls);
-        if (wParam == MSGF_MENU && lstrcmpA(cls, host::kMenuClass) == 0) {
-            state->Remember(state->menuWindows, idle);
+    const bool menuEvent =
+        message == WM_MENUSELECT || (message == WM_ENTERIDLE && wParam == MSGF_MENU);
+    if (menuEvent && state->awaitingMenuWindow) {
+        if (const HWND menu = ThisThreadsMenu()) {
+            state->awaitingMenuWindow = false;
+            state->Remember(state->menuWindows, menu);
         }
     }
     return CallWindowProcA(state->frameProc, window, message, wParam, lParam);
@@ -151,8 +167,10 @@ void ImService::State::ShowMenu(HWND icon) {
     }
     // The menu must be foreground or it will not close when the user clicks away.
     SetForegroundWindow(frame);
+    awaitingMenuWindow = true;
     const int choice = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, r.left,
                                       r.bottom, 0, frame, nullptr);
+    awaitingMenuWindow = false;
     DestroyMenu(menu);  // and its submenu with it
     {
         std::lock_guard<std::mutex> guard(lock);
@@ -164,10 +182,33 @@ void ImService::State::ShowMenu(HWND icon) {
 }
 
 void ImService::State::OpenCompose() {
+    const bool slow = options.composeIconIntervalMs > 0;
     const HWND compose = host->OpenChild({host::kComposeCaption,
                                           {{host::kEditClass, 1},
                                            {host::kRichClass, 1},
-                                           {host::kIconClass, options.composeIcons}}});
+                                           {host::kIconClass, slow ? 0 : options.composeIcons}}});
+    if (slow) {
+        AddComposeIcons(compose, options.composeIcons);
+    } else {
+        ComposeFilled(compose);
+    }
+}
+
+void ImService::State::AddComposeIcons(HWND compose, int left) {
+    if (!IsWindow(compose)) return;
+    if (left == 0) {
+        ComposeFilled(compose);
+        return;
+    }
+    constexpr int kIconSize = 24;
+    const int placed = static_cast<int>(Host::Children(compose, host::kIconClass).size());
+    CreateControl(compose, host::kIconClass, "", 4 + placed * (kIconSize + 3), 90, kIconSize,
+                  kIconSize);
+    Later(options.composeIconIntervalMs,
+          [self = shared_from_this(), compose, left] { self->AddComposeIcons(compose, left - 1); });
+}
+
+void ImService::State::ComposeFilled(HWND compose) {
     const HWND send = host::NthChild(compose, host::kIconClass, kSendIconNumber);
     {
         std::lock_guard<std::mutex> guard(lock);

@@ -56,6 +56,9 @@ public:
         // Fault: the menu choice opens no compose window, or opens it late.
         bool composeOpens = true;
         DWORD composeDelayMs = 0;
+        // Fault: the compose window shows with its caption, recipient and
+        // message boxes, then gains one icon every this many milliseconds.
+        DWORD composeIconIntervalMs = 0;
         // The compose window's icons; the send icon is where the add-on's
         // 9-step chain lands, so with fewer the add-on never finds it.
         int composeIcons = 10;

@@ -51,7 +51,11 @@ void SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
         host::PumpMessages();
         compose = FindComposeWindow(mdi);
         host::Pause(kComposePollSeconds);
-        if (compose.ready()) break;
+        // The host creates the window's controls one by one after the window
+        // itself, and while only a few icons exist the 9-step chain wraps onto
+        // one of them: the window looks ready and the wrong icon would be
+        // pressed. It is taken once a second look finds the same controls.
+        if (compose.ready() && FindComposeWindow(mdi) == compose) break;
         if (host::MonotonicSeconds() - composeStart >= kComposeWaitLimitSeconds) return;
     }
 

@@ -18,6 +18,10 @@ struct ComposeWindow {
     HWND message = nullptr;
     HWND send = nullptr;
     bool ready() const { return window && recipient && message && send; }
+    bool operator==(const ComposeWindow& o) const {
+        return window == o.window && recipient == o.recipient && message == o.message &&
+               send == o.send;
+    }
 };
 
 // Looks the compose window and its controls up under the host's document area.

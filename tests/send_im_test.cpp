@@ -179,6 +179,20 @@ TEST_F(SendIM, AComposeWindowThatOpensLateIsWaitedFor) {
     EXPECT_EQ(service->Sent()[0].recipient, "Buddy 1");
 }
 
+TEST_F(SendIM, AComposeWindowStillBeingFilledInIsNotTakenForReady) {
+    ImService::Options options;
+    // With one or four icons in place the 9-step chain already lands on one.
+    options.composeIconIntervalMs = 40;
+    Start(options);
+    outgoing::SendIM("Buddy 1", "hi", true);
+    ASSERT_EQ(service->Sent().size(), 1u);
+    const HWND send = service->ComposeWindows()[0].send;
+    EXPECT_SEQUENCE(testsupport::Only(Record(), {WM_LBUTTONDOWN, WM_LBUTTONUP}), {
+        Expected{send, WM_LBUTTONDOWN, kPosted},
+        Expected{send, WM_LBUTTONUP, kPosted},
+    });
+}
+
 TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsLeftAloneAfterTheLimit) {
     ImService::Options options;
     options.composeIcons = 2;
