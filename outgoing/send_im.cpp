@@ -38,6 +38,10 @@ ComposeWindow FindComposeWindow(HWND mdiClient) {
     c.recipient = FindWindowExA(c.window, nullptr, host::kEditClass, nullptr);
     c.message = FindWindowExA(c.window, nullptr, host::kRichClass, nullptr);
     c.send = host::NthChild(c.window, host::kIconClass, kSendIconNumber);
+    for (HWND w = FindWindowExA(c.window, nullptr, nullptr, nullptr); w;
+         w = FindWindowExA(c.window, w, nullptr, nullptr)) {
+        ++c.controls;
+    }
     return c;
 }
 
@@ -54,7 +58,9 @@ void SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
         // The host creates the window's controls one by one after the window
         // itself, and while only a few icons exist the 9-step chain wraps onto
         // one of them: the window looks ready and the wrong icon would be
-        // pressed. It is taken once a second look finds the same controls.
+        // pressed. It is taken once a second look finds it unchanged (with one
+        // and with three icons the chain lands on the same icon, so the count
+        // of controls is compared too).
         if (compose.ready() && FindComposeWindow(mdi) == compose) break;
         if (host::MonotonicSeconds() - composeStart >= kComposeWaitLimitSeconds) return;
     }

@@ -17,10 +17,11 @@ struct ComposeWindow {
     HWND recipient = nullptr;
     HWND message = nullptr;
     HWND send = nullptr;
+    int controls = 0;  // all its direct children, to tell whether it is still growing
     bool ready() const { return window && recipient && message && send; }
     bool operator==(const ComposeWindow& o) const {
         return window == o.window && recipient == o.recipient && message == o.message &&
-               send == o.send;
+               send == o.send && controls == o.controls;
     }
 };
 
