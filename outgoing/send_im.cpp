@@ -62,7 +62,12 @@ void SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
         // and with three icons the chain lands on the same icon, so the count
         // of controls is compared too).
         if (compose.ready() && FindComposeWindow(mdi) == compose) break;
-        if (host::MonotonicSeconds() - composeStart >= kComposeWaitLimitSeconds) return;
+        if (host::MonotonicSeconds() - composeStart >= kComposeWaitLimitSeconds) {
+            // A compose window that opened but never became usable is not left
+            // behind half-made for the user.
+            host::PostClose(compose.window);
+            return;
+        }
     }
 
     host::Pause(kBeforeTypingSeconds);

@@ -193,7 +193,7 @@ TEST_F(SendIM, AComposeWindowStillBeingFilledInIsNotTakenForReady) {
     });
 }
 
-TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsLeftAloneAfterTheLimit) {
+TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
     ImService::Options options;
     options.composeIcons = 2;
     Start(options);
@@ -203,7 +203,8 @@ TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsLeftAloneAfterTheLimit) {
     EXPECT_GE(took, outgoing::kComposeWaitLimitSeconds);
     EXPECT_LT(took, outgoing::kComposeWaitLimitSeconds + 3);
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
-    EXPECT_SEQUENCE(Record(), {});
+    const HWND compose = service->ComposeWindows()[0].window;
+    EXPECT_SEQUENCE(Record(), {Expected{compose, WM_CLOSE, kPosted}});
     EXPECT_TRUE(service->Sent().empty());
 }
 
