@@ -54,7 +54,7 @@ void SearchCost() {
     hostsim::Host host;
     // Windows of about 20 controls each, none of them an incoming message:
     // one short of the 8th icon, a chat room, a compose window.
-    const std::vector<hostsim::ChildSpec> shapes = {
+    const std::vector<hostsim::ChildLayout> shapes = {
         {"Buddy: Instant Message",
          {{host::kViewClass, 3}, {host::kStaticClass, 4}, {host::kRichClass, 2},
           {host::kIconClass, 7}, {host::kImageClass, 2}, {host::kListboxClass, 2}}},

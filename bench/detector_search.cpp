@@ -73,7 +73,7 @@ HWND WalkEveryCandidate(const std::function<bool(HWND)>& matches) {
 
 // Host windows of about 20 controls, none of them an incoming message: one
 // that misses only the 8th icon, a chat room, a compose window.
-std::vector<hostsim::ChildSpec> Shapes() {
+std::vector<hostsim::ChildLayout> Shapes() {
     return {
         {"Bob: Instant Message",
          {{kViewClass, 3}, {kStaticClass, 4}, {kRichClass, 2}, {kIconClass, 7},

@@ -22,7 +22,7 @@ constexpr char kLineEnd[] = "\r\n";
 ChatRoom::ChatRoom(Host& host, const ChatRoomShape& shape, const std::string& caption,
                    bool atBack)
     : host_(host), said_(std::make_shared<Said>()) {
-    ChildSpec spec{caption,
+    ChildLayout layout{caption,
                    {
                        {host::kStaticClass, shape.statics, "Chat"},
                        {host::kRichClass, shape.riches, ""},
@@ -32,7 +32,7 @@ ChatRoom::ChatRoom(Host& host, const ChatRoomShape& shape, const std::string& ca
                        {host::kListboxClass, shape.listboxes, "people here"},
                    },
                    atBack};
-    window_ = host_.OpenChild(spec);
+    window_ = host_.OpenChild(layout);
     const auto riches = Host::Children(window_, host::kRichClass);
     if (!riches.empty()) transcript_ = riches[0];
     if (riches.size() > 1) inputBox_ = riches[1];

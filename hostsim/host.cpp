@@ -220,12 +220,12 @@ void Host::BuildFrame(const Options& options) {
     if (options.visible) ShowWindow(frame_, SW_SHOWNOACTIVATE);
 }
 
-HWND Host::OpenChild(const ChildSpec& spec) {
+HWND Host::OpenChild(const ChildLayout& layout) {
     HWND child = nullptr;
     Invoke([&] {
         MDICREATESTRUCTA mcs = {};
         mcs.szClass = host::kChildClass;
-        mcs.szTitle = spec.caption.c_str();
+        mcs.szTitle = layout.caption.c_str();
         mcs.hOwner = GetModuleHandleA(nullptr);
         mcs.x = 10 + (opened_ % 8) * 24;
         mcs.y = 10 + (opened_ % 8) * 24;
@@ -235,14 +235,14 @@ HWND Host::OpenChild(const ChildSpec& spec) {
         child = reinterpret_cast<HWND>(
             SendMessageA(mdi_, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
         FlowLayout flow;
-        for (const ControlSpec& c : spec.controls) {
+        for (const ControlGroup& c : layout.controls) {
             for (int i = 0; i < c.count; ++i) {
                 const RECT r = flow.Next(c.cls);
                 CreateControl(child, c.cls.c_str(), c.text, r.left, r.top, r.right - r.left,
                               r.bottom - r.top);
             }
         }
-        if (spec.atBack) {
+        if (layout.atBack) {
             SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     });

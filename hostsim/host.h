@@ -13,16 +13,16 @@
 namespace hostsim {
 
 // Controls of one class to create in a host child window, in child order.
-struct ControlSpec {
+struct ControlGroup {
     std::string cls;
     int count = 1;
     std::string text;  // given to each of the `count` controls
 };
 
 // An "AOL Child" window to open: its caption and its controls in child order.
-struct ChildSpec {
+struct ChildLayout {
     std::string caption;
-    std::vector<ControlSpec> controls;
+    std::vector<ControlGroup> controls;
     // New host windows come first in child order; this puts the window last.
     bool atBack = false;
 };
@@ -51,8 +51,8 @@ public:
     std::vector<HWND> toolbarIcons() const { return Children(bar_, "_AOL_Icon"); }
     DWORD threadId() const { return threadId_; }
 
-    // Opens an "AOL Child" built from `spec`; returns it.
-    HWND OpenChild(const ChildSpec& spec);
+    // Opens an "AOL Child" built from `layout`; returns it.
+    HWND OpenChild(const ChildLayout& layout);
     // Destroys a host window at once, as the host does when its window goes away.
     void DestroyNow(HWND window);
     // Direct children of `parent` of class `cls`, in child order.

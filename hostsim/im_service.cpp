@@ -323,15 +323,15 @@ HWND ImService::OpenIncomingIM(const std::string& sender, const std::vector<Tran
 
 HWND ImService::OpenIMWindow(const std::string& caption, const std::string& transcript,
                              ImWindowShape shape, bool atBack) {
-    ChildSpec spec{caption, {}, atBack};
-    spec.controls.push_back({host::kStaticClass, shape.statics});
-    spec.controls.push_back({host::kViewClass, shape.views});
+    ChildLayout layout{caption, {}, atBack};
+    layout.controls.push_back({host::kStaticClass, shape.statics});
+    layout.controls.push_back({host::kViewClass, shape.views});
     if (shape.richs > 0) {
-        spec.controls.push_back({host::kRichClass, 1, transcript});
-        spec.controls.push_back({host::kRichClass, shape.richs - 1});
+        layout.controls.push_back({host::kRichClass, 1, transcript});
+        layout.controls.push_back({host::kRichClass, shape.richs - 1});
     }
-    spec.controls.push_back({host::kIconClass, shape.icons});
-    return host_.OpenChild(spec);
+    layout.controls.push_back({host::kIconClass, shape.icons});
+    return host_.OpenChild(layout);
 }
 
 HWND ImService::OpenEditWindow() {

@@ -17,11 +17,11 @@ enum ButtonId {
     kEndTransfer,
 };
 
-struct ButtonSpec {
+struct OperatorButton {
     int id;
     const char* caption;
 };
-constexpr ButtonSpec kButtons[] = {
+constexpr OperatorButton kButtons[] = {
     {kDeliverIM, "Deliver IM"},         {kOpenChat, "Open chat room"},
     {kOpenEdit, "Open edit window"},    {kStartTransfer, "Start transfer"},
     {kEndTransfer, "End transfer"},
@@ -93,7 +93,7 @@ void OperatorWindow::Build() {
     make("STATIC", "Message:", 0, 8, 36, 80, 18, 0);
     text_ = make("EDIT", "are you there?", WS_BORDER | ES_AUTOHSCROLL, 92, 34, 420, 20, 0);
     int x = 8;
-    for (const ButtonSpec& b : kButtons) {
+    for (const OperatorButton& b : kButtons) {
         make("BUTTON", b.caption, BS_PUSHBUTTON, x, 62, 98, 24, b.id);
         x += 102;
     }

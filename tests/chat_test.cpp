@@ -23,7 +23,7 @@ using testsupport::Expected;
 using testsupport::kSent;
 
 // An instant-message window: two rich-text controls like the room, but not a room.
-hostsim::ChildSpec ImWindow() {
+hostsim::ChildLayout ImWindow() {
     return {"Ann: Instant Message",
             {{host::kViewClass, 2}, {host::kStaticClass, 4}, {host::kRichClass, 2},
              {host::kIconClass, 14}}};
