@@ -4,43 +4,12 @@
 
 #include "answer/detectors.h"
 #include "answer/transcript.h"
+#include "forms/gdi.h"
 #include "host/primitives.h"
 #include "host/window_names.h"
 #include "outgoing/send_im.h"
 
 namespace answer {
-namespace {
-
-class WindowDC {
-public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    WindowDC(const WindowDC&) = delete;
-    WindowDC& operator=(const WindowDC&) = delete;
-    operator HDC() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-class SelectedObject {
-public:
-    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-    ~SelectedObject() {
-        if (previous_) SelectObject(dc_, previous_);
-    }
-    SelectedObject(const SelectedObject&) = delete;
-    SelectedObject& operator=(const SelectedObject&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-}  // namespace
 
 void AnswerIM(const std::string& message) {
     const HWND incoming = FindIMWindow();
@@ -63,10 +32,10 @@ void PressEditWindowIcon() {
 
 void SetMessageListExtent(HWND list, HFONT font) {
     if (!font) font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
-    WindowDC dc(list);
+    forms::ScopedGetDC dc(list);
     if (!dc) return;
     // The DC's default font is what the list box draws with when it has none.
-    SelectedObject selection(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
+    forms::ScopedSelectObject selection(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
     double widest = 0;
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::string text;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "forms/gdi.h"
 #include "host/app_activate.h"
 #include "host/clock.h"
 #include "host/cursor.h"
@@ -19,22 +20,10 @@ constexpr int kTwipsPerInch = 1440;
 // passes, rather than spinning on the host.
 constexpr double kMenuPollSeconds = 0.01;
 
-class ScreenDC {
-public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ~ScreenDC() { ReleaseDC(nullptr, dc_); }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    operator HDC() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 // The screen's size in twips as a point: far beyond the bottom-right corner,
 // where the platform clamps the pointer.
 POINT ScreenCornerInTwips() {
-    ScreenDC screen;
+    forms::ScopedGetDC screen(nullptr);
     const int dpiX = std::max(1, GetDeviceCaps(screen, LOGPIXELSX));
     const int dpiY = std::max(1, GetDeviceCaps(screen, LOGPIXELSY));
     return {MulDiv(GetSystemMetrics(SM_CXSCREEN), kTwipsPerInch, dpiX),

@@ -3,60 +3,13 @@
 #include <cstdio>
 #include <vector>
 
+#include "forms/gdi.h"
+
 namespace demo {
 namespace {
 
 constexpr WORD kBitsPerPixel = 24;
 constexpr WORD kBitmapMagic = 0x4D42;  // "BM"
-
-class ScreenDC {
-  public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ~ScreenDC() { ReleaseDC(nullptr, dc_); }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    operator HDC() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
-
-class MemoryDC {
-  public:
-    explicit MemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
-    ~MemoryDC() { DeleteDC(dc_); }
-    MemoryDC(const MemoryDC&) = delete;
-    MemoryDC& operator=(const MemoryDC&) = delete;
-    operator HDC() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
-
-class Bitmap {
-  public:
-    Bitmap(HDC like, int width, int height)
-        : bitmap_(CreateCompatibleBitmap(like, width, height)) {}
-    ~Bitmap() { DeleteObject(bitmap_); }
-    Bitmap(const Bitmap&) = delete;
-    Bitmap& operator=(const Bitmap&) = delete;
-    operator HBITMAP() const { return bitmap_; }
-
-  private:
-    HBITMAP bitmap_;
-};
-
-class Selected {
-  public:
-    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-    ~Selected() { SelectObject(dc_, old_); }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-  private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 struct Pixels {
     BITMAPINFOHEADER header{};
@@ -67,11 +20,11 @@ bool Capture(const RECT& area, Pixels& out) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return false;
-    ScreenDC screen;
-    MemoryDC memory(screen);
-    Bitmap bitmap(screen, width, height);
+    forms::ScopedGetDC screen(nullptr);
+    forms::ScopedCompatibleDC memory(screen);
+    forms::Bitmap bitmap(CreateCompatibleBitmap(screen, width, height));
     {
-        Selected chosen(memory, bitmap);
+        forms::ScopedSelectObject chosen(memory, bitmap);
         if (!BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
             return false;
         }
