@@ -38,7 +38,7 @@
 
 namespace forms {
 
-enum class Event { Load, Click, MouseDown, MouseMove, Timer };
+enum class Event { Load, Click, MouseDown, MouseMove, Timer, Close };
 using Handler = std::function<void()>;
 
 // The name under which the form's own events (Event::Load) are registered.
@@ -141,7 +141,7 @@ class Form {
     void OnMouse(UINT message, POINT point);
     void Paint(HDC dc, const RECT& area);
     void DrawButton(const DRAWITEMSTRUCT& item);
-    LRESULT ControlColours(HDC dc, HWND control);
+    LRESULT ControlColours(UINT message, HDC dc, HWND control);
     void FocusFirst();
     void MoveFocus(int fromIndex, bool backwards);
     void AutoSize(ControlState& control);

@@ -95,7 +95,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSTATIC:
-            return ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+            return ControlColours(message, reinterpret_cast<HDC>(wParam),
+                                  reinterpret_cast<HWND>(lParam));
         case WM_COMMAND:
             OnCommand(wParam, lParam);
             return 0;
@@ -132,8 +133,13 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (layout_.neverShown) reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
             break;
         case WM_CLOSE:
-            // Alt+F4 and the like unload the form rather than leave a dead one behind.
-            Unload();
+            // Alt+F4 and the like: the form's Close handler decides; without
+            // one the form unloads rather than leave a dead window behind.
+            if (handlers_.count({kForm, Event::Close})) {
+                Fire(kForm, Event::Close);
+            } else {
+                Unload();
+            }
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -245,11 +251,11 @@ void Form::MoveFocus(int fromIndex, bool backwards) {
     }
 }
 
-LRESULT Form::ControlColours(HDC dc, HWND control) {
+LRESULT Form::ControlColours(UINT message, HDC dc, HWND control) {
     const int index = GetDlgCtrlID(control) - kFirstControlId;
     if (index < 0 || index >= static_cast<int>(state_->controls.size()) ||
         !state_->controls[index].backBrush) {
-        return DefWindowProcA(state_->hwnd, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+        return DefWindowProcA(state_->hwnd, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
     }
     const ControlState& c = state_->controls[index];

@@ -13,7 +13,13 @@ App::App()
       splash_(splashForm_, [this] { mainForm_.Show(); }),
       main_(mainForm_, [this] { options_.Pop(); }),
       options_(optionsForm_, [this] { idlerForm_.Show(); }),
-      idler_(idlerForm_) {}
+      idler_(idlerForm_) {
+    // Closed from outside (Alt+F4, the task list), the main window ends the
+    // program as its "X" does, and the splash ends it at once: neither may
+    // vanish and leave the program running with no window to reach it by.
+    mainForm_.On(forms::kForm, forms::Event::Close, [this] { main_.Label6_Click(); });
+    splashForm_.On(forms::kForm, forms::Event::Close, [] { forms::EndProgram(); });
+}
 
 void App::Run() {
     splashForm_.Load();

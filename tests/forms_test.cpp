@@ -321,3 +321,23 @@ TEST(Labels, AutoSizeKeepsTheCentreOfACentredLabel) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Closing, AFormsCloseHandlerDecidesAndWithoutOneTheFormUnloads) {
+    Form idler(layouts::Form4Layout());
+    idler.Load();
+    SendMessageA(idler.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(idler.IsLoaded());
+
+    Form main(layouts::Form2Layout());
+    int closes = 0;
+    main.On(forms::kForm, Event::Close, [&] { ++closes; });
+    main.Load();
+    SendMessageA(main.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(main.IsLoaded());
+    main.Unload();
+}
+
+}  // namespace
