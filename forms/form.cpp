@@ -610,6 +610,9 @@ void Form::PopupMenu(const std::string& menuName) {
     SetForegroundWindow(owner);
     TrackPopupMenu(it->second, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, owner,
                    nullptr);
+    // Without a message after it, the next popup of a hidden owner can close
+    // as soon as it opens.
+    PostMessageA(owner, WM_NULL, 0, 0);
     // The choice arrives as a posted WM_COMMAND; run it now so the item's
     // handler has run when the popup call returns.
     MSG msg;
