@@ -1,5 +1,6 @@
 #include "shell/delay.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/clock.h"
@@ -14,11 +15,13 @@ double DelayClock() {
 
 void Delay(double seconds) {
     const double start = DelayClock();
+    // The first tick of the stepped clock at which the wait is over.
+    const double ticks = std::max(1.0, std::ceil(seconds * kDelayClockTicksPerSecond));
+    const double end = start + ticks / kDelayClockTicksPerSecond;
     while (DelayClock() - start < seconds) {
         host::PumpMessages();
-        // Sleep until a message comes or the clock reaches its next tick.
-        const double nextTick = DelayClock() + 1.0 / kDelayClockTicksPerSecond;
-        host::WaitForMessageOrTimeout(nextTick - host::MonotonicSeconds());
+        // Sleep until a message comes or the wait is over.
+        host::WaitForMessageOrTimeout(end - host::MonotonicSeconds());
     }
 }
 
