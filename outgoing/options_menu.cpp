@@ -3,12 +3,12 @@
 #include "forms/program.h"
 #include "outgoing/options_texts.h"
 #include "outgoing/send_im.h"
+#include "shell/layouts/layouts.h"
 
 namespace outgoing {
 
 namespace {
 constexpr char kMenuName[] = "options";
-constexpr char kBoxTitle[] = "replymate";
 }  // namespace
 
 using forms::Event;
@@ -31,7 +31,7 @@ void OptionsMenu::idle_Click() {
 void OptionsMenu::imoff_Click() { SendIM(kImOffRecipient, kImSwitchText, true); }
 void OptionsMenu::imon_Click() { SendIM(kImOnRecipient, kImSwitchText, true); }
 
-void OptionsMenu::about_Click() { forms::MessageBoxOk(form_.Hwnd(), kAboutText, kBoxTitle); }
-void OptionsMenu::greets_Click() { forms::MessageBoxOk(form_.Hwnd(), kGreetsText, kBoxTitle); }
+void OptionsMenu::about_Click() { forms::MessageBoxOk(form_.Hwnd(), kAboutText, layouts::kApplicationTitle); }
+void OptionsMenu::greets_Click() { forms::MessageBoxOk(form_.Hwnd(), kGreetsText, layouts::kApplicationTitle); }
 
 }  // namespace outgoing

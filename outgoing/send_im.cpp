@@ -46,7 +46,9 @@ ComposeWindow FindComposeWindow(HWND mdiClient) {
 }
 
 void SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter) {
-    RunToolbarMenu(kInstantMessageIcon, kSendInstantMessageItem, false, 0);
+    // Without the host's menu no compose window of ours is coming; one that
+    // is open now is the user's own and must not be typed into.
+    if (!RunToolbarMenu(kInstantMessageIcon, kSendInstantMessageItem, false, 0)) return;
     const HWND mdi = host::FindHostMdiClient();
 
     ComposeWindow compose;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "forms/gdi.h"
+#include "forms/units.h"
 #include "host/app_activate.h"
 #include "host/clock.h"
 #include "host/cursor.h"
@@ -15,20 +15,9 @@
 namespace outgoing {
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
 // Between looks for the menu the thread sleeps until a message comes or this
 // passes, rather than spinning on the host.
 constexpr double kMenuPollSeconds = 0.01;
-
-// The screen's size in twips as a point: far beyond the bottom-right corner,
-// where the platform clamps the pointer.
-POINT ScreenCornerInTwips() {
-    forms::ScopedGetDC screen(nullptr);
-    const int dpiX = std::max(1, GetDeviceCaps(screen, LOGPIXELSX));
-    const int dpiY = std::max(1, GetDeviceCaps(screen, LOGPIXELSY));
-    return {MulDiv(GetSystemMetrics(SM_CXSCREEN), kTwipsPerInch, dpiX),
-            MulDiv(GetSystemMetrics(SM_CYSCREEN), kTwipsPerInch, dpiY)};
-}
 
 // A shown popup menu of the host's own thread. Another program's menu, or
 // ours, may be on screen too and must never get the host's keys.
@@ -45,10 +34,12 @@ HWND FindHostMenu(DWORD hostThread) {
 
 }  // namespace
 
-void RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber) {
+bool RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber) {
     const host::SavedCursorPos pointer;
-    const POINT corner = ScreenCornerInTwips();
-    SetCursorPos(corner.x, corner.y);
+    // The screen's size in twips, taken as pixels: far beyond the bottom-right
+    // corner, where the platform clamps the pointer.
+    const SIZE corner = forms::ScreenSizeTwips();
+    SetCursorPos(corner.cx, corner.cy);
 
     const HWND frame = FindWindowA(host::kFrameClass, nullptr);
     host::AppActivate(host::GetText(frame));
@@ -57,7 +48,7 @@ void RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNum
     const HWND bar = FindWindowExA(toolbar, nullptr, host::kToolbarBarClass, nullptr);
     const HWND icon = host::NthChild(bar, host::kIconClass, std::max(1, IconNumber));
     // Nothing was clicked, so no menu of the host's is coming.
-    if (!icon) return;
+    if (!icon) return false;
     host::PostClick(icon);
 
     const DWORD hostThread = GetWindowThreadProcessId(frame, nullptr);
@@ -67,7 +58,7 @@ void RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNum
         host::PumpMessages();
         menu = FindHostMenu(hostThread);
         if (menu) break;
-        if (host::MonotonicSeconds() - start >= kMenuWaitLimitSeconds) return;
+        if (host::MonotonicSeconds() - start >= kMenuWaitLimitSeconds) return false;
         host::WaitForMessageOrTimeout(kMenuPollSeconds);
     }
 
@@ -77,6 +68,7 @@ void RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNum
         for (int i = 1; i < SubItemNumber; ++i) host::PostKey(menu, VK_DOWN);
     }
     host::PostKey(menu, VK_RETURN);
+    return true;
 }
 
 }  // namespace outgoing

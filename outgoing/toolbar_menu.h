@@ -13,6 +13,8 @@ constexpr double kMenuWaitLimitSeconds = 10.0;
 // host acts on them after this returns. The pointer is parked in the screen's
 // corner meanwhile so it cannot select a menu item, and is put back on every
 // way out. A menu that does not appear within the limit gets no keys.
-void RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber);
+// Returns whether the keys went to the host's menu, so a caller need not wait
+// for an outcome that cannot come.
+bool RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber);
 
 }  // namespace outgoing

@@ -8,6 +8,7 @@
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
 #include "outgoing/send_im.h"
+#include "outgoing/toolbar_menu.h"
 #include "support/msg_sequence.h"
 
 namespace {
@@ -205,6 +206,18 @@ TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
     const HWND compose = service->ComposeWindows()[0].window;
     EXPECT_SEQUENCE(Record(), {Expected{compose, WM_CLOSE, kPosted}});
+    EXPECT_TRUE(service->Sent().empty());
+}
+
+TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
+    ImService::Options options;
+    options.menuOpens = false;
+    Start(options);
+    const double start = host::MonotonicSeconds();
+    outgoing::SendIM("Buddy 1", "hi", true);
+    EXPECT_LT(host::MonotonicSeconds() - start,
+              outgoing::kMenuWaitLimitSeconds + outgoing::kComposeWaitLimitSeconds / 2);
+    EXPECT_SEQUENCE(Record(), {});
     EXPECT_TRUE(service->Sent().empty());
 }
 

@@ -68,7 +68,7 @@ TEST(ToolbarMenu, WalksTheTenthIconsMenuWithPostedKeysAndPutsThePointerBack) {
         const HWND icon = host.toolbarIcons()[ImService::kMenuIcon - 1];
         SetCursorPos(kUserPointer.x, kUserPointer.y);
 
-        outgoing::RunToolbarMenu(ImService::kMenuIcon, c.item, c.subMenu, c.subItem);
+        EXPECT_TRUE(outgoing::RunToolbarMenu(ImService::kMenuIcon, c.item, c.subMenu, c.subItem));
         ExpectPointerAt(kUserPointer);
         ASSERT_TRUE(testsupport::PumpUntil([&] { return service.LastMenuChoice() != 0; }, 5));
         testsupport::Settle(host);
@@ -157,7 +157,7 @@ TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesB
     SetCursorPos(kUserPointer.x, kUserPointer.y);
 
     const double start = host::MonotonicSeconds();
-    outgoing::RunToolbarMenu(ImService::kMenuIcon, 6, false, 0);
+    EXPECT_FALSE(outgoing::RunToolbarMenu(ImService::kMenuIcon, 6, false, 0));
     const double took = host::MonotonicSeconds() - start;
 
     EXPECT_GE(took, outgoing::kMenuWaitLimitSeconds);
