@@ -42,12 +42,16 @@ void PostKey(HWND window, WPARAM virtualKey) {
 void PostClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
 
 void PumpMessages() {
+    // Messages that arrive while we dispatch are left for the next pump, so a
+    // window that keeps posting to itself cannot hold a caller here for ever.
+    const DWORD started = GetTickCount();
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         // Ending the program ends the process at once; nothing resumes.
         if (msg.message == WM_QUIT) ExitProcess(static_cast<UINT>(msg.wParam));
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
+        if (static_cast<LONG>(msg.time - started) > 0) break;
     }
 }
 

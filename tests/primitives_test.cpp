@@ -139,6 +139,36 @@ TEST(Pause, LastsAtLeastItsDurationAndHandlesClicksMeanwhile) {
     EXPECT_EQ(own.clicks, 1);
 }
 
+LRESULT CALLBACK RepostingProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_APP) {
+        ++*reinterpret_cast<int*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        PostMessageA(w, WM_APP, 0, 0);
+        return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+TEST(PumpMessages, AWindowThatKeepsPostingToItselfDoesNotHoldThePump) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = RepostingProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "reposting test window";
+    RegisterClassA(&wc);
+    HWND w = CreateWindowA(wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                           wc.hInstance, nullptr);
+    int handled = 0;
+    SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&handled));
+    PostMessageA(w, WM_APP, 0, 0);
+    const double start = host::MonotonicSeconds();
+    host::PumpMessages();
+    EXPECT_LT(host::MonotonicSeconds() - start, 1.0);
+    EXPECT_GE(handled, 1);
+    DestroyWindow(w);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_APP, WM_APP, PM_REMOVE)) {
+    }
+}
+
 TEST(Pause, ZeroOrNegativeReturnsAtOnceWithoutDispatching) {
     OwnWindow own;
     for (double seconds : {0.0, -1.0}) {
