@@ -68,6 +68,9 @@ class Form {
     // Destroys the window and its run-time state.
     void Unload();
     bool IsLoaded() const { return state_ != nullptr; }
+    // Changes whenever the form is loaded or unloaded, so a handler that
+    // pumped messages can tell whether the window it started on still stands.
+    unsigned Generation() const { return generation_; }
     HWND Hwnd() const;
 
     // The whole window's place and size in twips.

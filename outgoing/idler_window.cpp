@@ -27,14 +27,14 @@ void IdlerWindow::SayIdleLines() {
     // messages, and the user may edit the reason meanwhile. If the window is
     // closed (or closed and opened afresh) while the lines go out, the rest
     // are dropped rather than said with the values of a window that is gone.
-    const HWND window = form_.Hwnd();
+    const unsigned started = form_.Generation();
     const std::vector<std::function<std::string()>> lines = {
         [] { return IdleHeaderLine(); },
         [this] { return IdleReasonLine(form_.Text("Text1")); },
         [this] { return IdleMinutesLine(form_.Text("Label2")); },
     };
     for (const auto& compose : lines) {
-        if (!form_.IsLoaded() || form_.Hwnd() != window) return;
+        if (form_.Generation() != started) return;
         SendChatLine(compose());
     }
 }
@@ -51,10 +51,10 @@ void IdlerWindow::Timer1_Timer() {
 }
 
 void IdlerWindow::Command2_Click() {
-    const HWND window = form_.Hwnd();
+    const unsigned started = form_.Generation();
     form_.SetTimerEnabled("Timer1", false);
     SendChatLine(IdleOffLine());
-    if (form_.IsLoaded() && form_.Hwnd() == window) form_.SetText("Label2", "0");
+    if (form_.Generation() == started) form_.SetText("Label2", "0");
 }
 
 void IdlerWindow::Label1_MouseDown() { shell::FormDrag(form_); }
