@@ -1,13 +1,7 @@
-# Cross-compiles for 32-bit Windows with Debian's mingw-w64. The posix thread
-# model is needed for std::thread and std::mutex, which the tests use to run
-# the simulated host beside the code under test.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles the program we ship: 32-bit Windows, win32 thread model, so
+# nothing newer than Windows XP is linked in.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(MINGW_TRIPLE i686-w64-mingw32)
+set(MINGW_THREADS win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
