@@ -1,8 +1,12 @@
-// quillostools.exe carries its version block and its six-image icon.
+// The program we ship, checked as a file (the test bed may be a 64-bit build
+// that cannot run it): a 32-bit GUI program for Windows XP onwards, carrying
+// its version block and its six-image icon.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <set>
 #include <string>
 #include <utility>
@@ -12,8 +16,10 @@
 
 namespace {
 
-// The program sits in the build's root, one folder above the tests.
+// CTest names the shipped program; run by hand, the test takes the one in
+// the build's root, one folder above the tests.
 std::string ProgramPath() {
+    if (const char* shipped = std::getenv("REPLYMATE_SHIPPED_PROGRAM")) return shipped;
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, sizeof self);
     std::string path = self;
@@ -91,6 +97,29 @@ TEST(ProgramResources, VersionBlockNamesTheProgram) {
     const VS_FIXEDFILEINFO fixed = info.Fixed();
     EXPECT_EQ(fixed.dwFileVersionMS, 0x00010000u);
     EXPECT_EQ(fixed.dwFileVersionLS, 0u);
+}
+
+// Read from the file itself: loading a 32-bit program into a 64-bit test
+// would tell nothing about its headers.
+TEST(ProgramResources, IsA32BitGuiProgramForWindowsXp) {
+    std::ifstream file(ProgramPath(), std::ios::binary);
+    ASSERT_TRUE(file) << ProgramPath();
+    IMAGE_DOS_HEADER dos{};
+    file.read(reinterpret_cast<char*>(&dos), sizeof dos);
+    ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
+    IMAGE_NT_HEADERS32 nt{};
+    file.seekg(dos.e_lfanew);
+    file.read(reinterpret_cast<char*>(&nt), sizeof nt);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(nt.Signature, IMAGE_NT_SIGNATURE);
+    EXPECT_EQ(nt.FileHeader.Machine, IMAGE_FILE_MACHINE_I386);
+    EXPECT_EQ(nt.OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+    EXPECT_EQ(nt.OptionalHeader.Subsystem, IMAGE_SUBSYSTEM_WINDOWS_GUI);
+    const auto& h = nt.OptionalHeader;
+    EXPECT_EQ(std::make_pair(h.MajorOperatingSystemVersion, h.MinorOperatingSystemVersion),
+              std::make_pair(WORD{5}, WORD{1}));
+    EXPECT_EQ(std::make_pair(h.MajorSubsystemVersion, h.MinorSubsystemVersion),
+              std::make_pair(WORD{5}, WORD{1}));
 }
 
 #pragma pack(push, 2)
