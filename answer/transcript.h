@@ -15,19 +15,8 @@ std::string GetIMTranscript();
 // The sender's latest line, cut down to the message: the text after the
 // screen name, the colon and two more characters, less the line's last
 // character. Empty when there is no window or no line by the sender.
+// LineCount, GetLine and ReplaceAll (hosttext/) give the lines one by one;
+// this cuts the message out in one pass from the end, whatever the text.
 std::string GetIMMessage();
-
-// Lines of a host text: one per CR, plus a last one after the final CR when
-// the text does not end in CR or LF. LF alone never ends a line.
-int LineCount(const std::string& text);
-
-// Line n (from 1) of a host text without its CR and LF characters; empty when
-// there is no such line.
-std::string GetLine(const std::string& text, int n);
-
-// `text` with every occurrence of `find` replaced by `with`. Pumps this
-// thread's messages before each replacement, so a long text keeps our windows
-// answering. An empty `find` leaves the text as it is.
-std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& with);
 
 }  // namespace answer

@@ -3,13 +3,18 @@
 #include <functional>
 #include <vector>
 
+#include "hosttext/idler_lines.h"
 #include "outgoing/chat.h"
-#include "outgoing/idler_lines.h"
 #include "shell/window_behaviours.h"
 
 namespace outgoing {
 
 using forms::Event;
+using hosttext::IdleHeaderLine;
+using hosttext::IdleMinutesLine;
+using hosttext::IdleOffLine;
+using hosttext::IdleReasonLine;
+using hosttext::NextIdleCount;
 
 IdlerWindow::IdlerWindow(forms::Form& form) : form_(form) {
     form_.On(forms::kForm, Event::Load, [this] { Form_Load(); });

@@ -1,8 +1,8 @@
-#include "outgoing/idler_lines.h"
+#include "hosttext/idler_lines.h"
 
 #include <cstdlib>
 
-namespace outgoing {
+namespace hosttext {
 
 namespace {
 constexpr char kLineStart[] = "</i></u><b>i[]i ";
@@ -27,4 +27,4 @@ std::string NextIdleCount(const std::string& counter) {
     return std::to_string(value + 1);
 }
 
-}  // namespace outgoing
+}  // namespace hosttext

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-namespace outgoing {
+namespace hosttext {
 
 // The chat lines the idler posts; the markup closes italics and underline,
 // turns bold on and underlines the reason and the number.
@@ -14,4 +14,4 @@ std::string IdleOffLine();
 // written plainly ("0" -> "1", "9" -> "10").
 std::string NextIdleCount(const std::string& counter);
 
-}  // namespace outgoing
+}  // namespace hosttext
