@@ -2,6 +2,7 @@
 # make test   build everything and run every test under Wine and Xvfb
 #             (TESTS=regex runs only the tests whose names match)
 # make bench  build everything and print the benchmarks' figures
+# make fuzz   fuzz the host-text functions natively, FUZZ_SECONDS (60) per target
 #
 # The tests run under 32-bit Wine where this machine can run it and under
 # 64-bit Wine on an x86_64 build where it cannot; WINE_ARCH=win32 or
@@ -10,14 +11,18 @@
 
 WINE_ARCH ?=
 TESTS ?=
-export WINE_ARCH TESTS
+FUZZ_SECONDS ?= 60
+export WINE_ARCH TESTS FUZZ_SECONDS
 
-.PHONY: all build test demo bench clean
+.PHONY: all build test demo bench fuzz clean
 
 all: build
 
 build test demo bench:
 	@scripts/testbed $@
+
+fuzz:
+	@scripts/native fuzz
 
 clean:
 	rm -rf build
