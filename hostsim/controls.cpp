@@ -16,6 +16,7 @@ constexpr const char* kControlClasses[] = {
 // Upper bound on how long a hung control holds the host thread, so a test
 // that forgets to release it still ends.
 constexpr DWORD kLongestHangMs = 30000;
+constexpr size_t kLongestCreationText = 16 * 1024;
 
 void Paint(HWND window, ControlState* state) {
     PAINTSTRUCT ps;
@@ -119,8 +120,14 @@ void RegisterControlClasses() {
 
 HWND CreateControl(HWND parent, const char* cls, const std::string& text, int x, int y, int w,
                    int h) {
-    return CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE, x, y, w, h, parent,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
+    // Wine hands a creation text on as a counted string that holds at most
+    // 32K characters, so a long text is given once the control exists.
+    const bool longText = text.size() > kLongestCreationText;
+    const HWND control =
+        CreateWindowExA(0, cls, longText ? "" : text.c_str(), WS_CHILD | WS_VISIBLE, x, y, w, h,
+                        parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (longText) SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return control;
 }
 
 ControlState* StateOf(HWND control) {
