@@ -28,14 +28,25 @@ bool CarriesMark(const std::string& text, size_t begin, size_t end, const std::s
 // Line [begin, end) of `text`, LFs dropped, from its character `from`
 // (counted from 0) to its end, less its last character.
 std::string MessageOf(const std::string& text, size_t begin, size_t end, size_t from) {
-    std::string message;
-    size_t seen = 0;
+    std::string message(end - begin, '\0');  // the line may be the whole text
+    size_t kept = 0;
+    size_t seen = 0;  // characters of the line so far, LFs not counted
     for (size_t at = begin; at < end; ++at) {
-        if (text[at] == kLF) continue;
-        if (seen++ >= from) message.push_back(text[at]);
+        const char c = text[at];
+        if (c == kLF) continue;
+        if (seen++ >= from) message[kept++] = c;
     }
-    if (!message.empty()) message.pop_back();
+    message.resize(kept > 0 ? kept - 1 : 0);
     return message;
+}
+
+// Where the line that ends at `end` begins: just after the CR before it, or
+// at the start of the text.
+size_t LineStart(const std::string& text, size_t end) {
+    const char* const first = text.data();
+    const char* at = first + end;
+    while (at != first && at[-1] != kCR) --at;
+    return static_cast<size_t>(at - first);
 }
 
 }  // namespace
@@ -54,13 +65,12 @@ std::string MessageFromTranscript(const std::string& transcript, const std::stri
     // line only when it does not end in CR or LF; every other line ends at a CR.
     size_t end = HasUnendedLastLine(transcript) ? transcript.size() : transcript.rfind(kCR);
     while (end != std::string::npos) {
-        const size_t cr = end == 0 ? std::string::npos : transcript.rfind(kCR, end - 1);
-        const size_t begin = cr == std::string::npos ? 0 : cr + 1;
+        const size_t begin = LineStart(transcript, end);
         paced.Step(end - begin + 1);
         if (CarriesMark(transcript, begin, end, mark)) {
             return MessageOf(transcript, begin, end, kLeadingCharacter + mark.size() + kGapAfterColon);
         }
-        end = cr;
+        end = begin == 0 ? std::string::npos : begin - 1;
     }
     return {};
 }
