@@ -1,5 +1,6 @@
 #include "answer/reply.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "answer/detectors.h"
@@ -40,6 +41,14 @@ void SetMessageListExtent(HWND list, HFONT font) {
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     std::string text;
     for (LRESULT i = 0; i < count; ++i) {
+        // Each entry is measured once and its width kept in its item data,
+        // plus one so that 0 means not measured yet: a stranger's megabyte of
+        // message costs its measure (tens of ms) once, not on every answer after.
+        const LRESULT known = SendMessageA(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0);
+        if (known > 0) {
+            widest = std::max(widest, static_cast<double>(known - 1));
+            continue;
+        }
         const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
         if (length < 0) continue;
         text.assign(static_cast<size_t>(length) + 1, '\0');
@@ -48,7 +57,9 @@ void SetMessageListExtent(HWND list, HFONT font) {
         if (got < 0) continue;
         SIZE size{};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(got), &size);
-        if (size.cx > widest) widest = std::round(static_cast<double>(size.cx));
+        const double width = std::round(static_cast<double>(size.cx));
+        SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(i), static_cast<LPARAM>(width) + 1);
+        if (width > widest) widest = width;
     }
     SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest), 0);
 }
