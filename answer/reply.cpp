@@ -13,14 +13,15 @@
 namespace answer {
 
 void AnswerIM(const std::string& message) {
+    // Found once, so the window closed is the one whose sender is answered,
+    // whatever the host opens or closes meanwhile.
     const HWND incoming = FindIMWindow();
     if (!incoming) return;
-    const std::string sender = GetIMSender();
-    // Close only the window we set out to answer. When it went away while the
-    // sender was read, the search finds the next incoming window instead, which
-    // nobody has logged yet; closing that one would lose its message.
-    const HWND again = FindIMWindow();
-    if (again == incoming) host::PostClose(again);
+    AnswerIM(incoming, GetIMSender(incoming), message);
+}
+
+void AnswerIM(HWND incoming, const std::string& sender, const std::string& message) {
+    host::PostClose(incoming);
     outgoing::SendIM(sender, message, true);
 }
 

@@ -9,6 +9,8 @@ namespace answer {
 // sender through the host's compose window. Does nothing when no such window
 // is open.
 void AnswerIM(const std::string& message);
+// The same for a window already found and its sender already read.
+void AnswerIM(HWND incoming, const std::string& sender, const std::string& message);
 
 // Presses the first icon of the host window that holds an edit field, and
 // returns once the host has handled the press.

@@ -10,21 +10,32 @@
 namespace answer {
 
 std::string GetIMSender() {
-    const HWND window = FindIMWindow();
+    return GetIMSender(FindIMWindow());
+}
+
+std::string GetIMSender(HWND window) {
     if (!window) return {};
     return hosttext::SenderFromCaption(host::GetText(window));
 }
 
 std::string GetIMTranscript() {
-    const HWND window = FindIMWindow();
+    return GetIMTranscript(FindIMWindow());
+}
+
+std::string GetIMTranscript(HWND window) {
+    // Under handle 0 the lookup would search the top-level windows instead.
     if (!window) return {};
     return host::GetText(FindWindowExA(window, nullptr, host::kRichClass, nullptr));
 }
 
 std::string GetIMMessage() {
-    if (!FindIMWindow()) return {};
-    const std::string transcript = GetIMTranscript();
-    const std::string sender = GetIMSender();
+    return GetIMMessage(FindIMWindow());
+}
+
+std::string GetIMMessage(HWND window) {
+    if (!window) return {};
+    const std::string transcript = GetIMTranscript(window);
+    const std::string sender = GetIMSender(window);
     return hosttext::MessageFromTranscript(transcript, sender, host::PumpMessages);
 }
 

@@ -1,22 +1,27 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 namespace answer {
 
-// The sender's screen name: the incoming window's caption after its first
-// ": ". A caption without ": " gives the caption less its first character.
-// Empty when no instant-message window is open.
-std::string GetIMSender();
+// Each reads the incoming instant-message window FindIMWindow finds, or the
+// one given; empty when there is none or it has gone.
 
-// The whole conversation text of the instant-message window (its first
-// "RICHCNTL"); empty when no window is open.
+// The sender's screen name: the window's caption after its first ": ". A
+// caption without ": " gives the caption less its first character.
+std::string GetIMSender();
+std::string GetIMSender(HWND window);
+
+// The whole conversation text of the window (its first "RICHCNTL").
 std::string GetIMTranscript();
+std::string GetIMTranscript(HWND window);
 
 // The sender's latest line, cut down to the message: the text after the
 // screen name, the colon and two more characters, less the line's last
-// character. Empty when there is no window or no line by the sender.
-// LineCount, GetLine and ReplaceAll (hosttext/) give the lines one by one;
-// this cuts the message out in one pass from the end, whatever the text.
+// character. Empty when there is no line by the sender. The cut costs one
+// pass over the transcript from its end, whatever a stranger wrote into it.
 std::string GetIMMessage();
+std::string GetIMMessage(HWND window);
 
 }  // namespace answer
