@@ -44,7 +44,8 @@ std::string Line(const std::string& name, const std::string& text) {
 // Lines by someone else up to about `bytes`.
 std::string Chatter(size_t bytes, const std::string& name = "someone") {
     const size_t overhead = Line(name, "").size();
-    const size_t text = kChatLineBytes > overhead + kLeastText ? kChatLineBytes - overhead : kLeastText;
+    const size_t text =
+        kChatLineBytes > overhead + kLeastText ? kChatLineBytes - overhead : kLeastText;
     const std::string line = Line(name, std::string(text, 'x'));
     std::string out;
     while (out.size() + line.size() <= bytes) out += line;
@@ -134,8 +135,9 @@ void CutCost() {
         const char* worstShape = "";
         bool first = true;
         for (const Shape& s : Shapes(bytes)) {
-            const double ms = PerRunMs(
-                [&] { hosttext::MessageFromTranscript(s.transcript, s.sender, host::PumpMessages); });
+            const double ms = PerRunMs([&] {
+                hosttext::MessageFromTranscript(s.transcript, s.sender, host::PumpMessages);
+            });
             if (first) best = ms;
             if (first || ms > worst) {
                 worst = ms;
@@ -150,7 +152,9 @@ void CutCost() {
 }
 
 void OldScanCost() {
-    std::printf("\nThe line-by-line scan it replaced (GetLine for each line from the last), no line by the sender:\n");
+    std::printf(
+        "\nThe line-by-line scan it replaced (GetLine for each line from the last), no line by the "
+        "sender:\n");
     for (size_t bytes : kSizes) {
         if (bytes > kLargestForTheOldScan) break;
         const std::string transcript = Chatter(bytes);
@@ -169,9 +173,10 @@ void WholeGetIMMessage() {
                          hi + Chatter(kMiB - hi.size()));
     const double start = host::MonotonicSeconds();
     const std::string message = answer::GetIMMessage();
-    std::printf("\nGetIMMessage on 1 MiB, the sender's line first, window searches and reads included: "
-                "%.1f ms of wall time (message \"%s\")\n",
-                (host::MonotonicSeconds() - start) * 1000, message.c_str());
+    std::printf(
+        "\nGetIMMessage on 1 MiB, the sender's line first, window searches and reads included: "
+        "%.1f ms of wall time (message \"%s\")\n",
+        (host::MonotonicSeconds() - start) * 1000, message.c_str());
 }
 
 }  // namespace

@@ -17,11 +17,14 @@ constexpr size_t kLongMessage = 1024 * 1024;
 constexpr int kShortEntries = 1000;
 constexpr int kRuns = 5;
 
-double Ms(double fromSeconds) { return (host::MonotonicSeconds() - fromSeconds) * 1000; }
+double Ms(double fromSeconds) {
+    return (host::MonotonicSeconds() - fromSeconds) * 1000;
+}
 
 void ForgetWidths(HWND list) {
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(i), 0);
+    for (LRESULT i = 0; i < count; ++i)
+        SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(i), 0);
 }
 
 }  // namespace
@@ -46,8 +49,8 @@ int main() {
 
     start = host::MonotonicSeconds();
     for (int run = 0; run < kRuns; ++run) answer::SetMessageListExtent(list, font);
-    std::printf("SetMessageListExtent on each answer after, %d entries: %.2f ms\n", kShortEntries + 1,
-                Ms(start) / kRuns);
+    std::printf("SetMessageListExtent on each answer after, %d entries: %.2f ms\n",
+                kShortEntries + 1, Ms(start) / kRuns);
 
     double measuringAll = 0;
     for (int run = 0; run < kRuns; ++run) {

@@ -15,16 +15,30 @@ std::string Shown(const std::string& text) {
     std::string out = "\"";
     for (size_t i = 0; i < text.size() && i < kShownBytes; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        char escaped[8];
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\t') out += "\\t";
-        else if (c == '\\' || c == '"') (out += '\\') += static_cast<char>(c);
-        else if (c < 0x20 || c >= 0x7f) {
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
+        switch (c) {
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            default:
+                if (c >= 0x20 && c < 0x7f) {
+                    out += static_cast<char>(c);
+                } else {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+                    out += escaped;
+                }
         }
     }
     out += '"';
@@ -39,7 +53,9 @@ std::string Shown(const std::string& text) {
 
 }  // namespace
 
-uint8_t FuzzInput::Byte() { return at_ < size_ ? data_[at_++] : 0; }
+uint8_t FuzzInput::Byte() {
+    return at_ < size_ ? data_[at_++] : 0;
+}
 
 std::string FuzzInput::Bytes(size_t count) {
     const size_t n = count < size_ - at_ ? count : size_ - at_;
@@ -48,7 +64,9 @@ std::string FuzzInput::Bytes(size_t count) {
     return out;
 }
 
-std::string FuzzInput::Rest() { return Bytes(size_ - at_); }
+std::string FuzzInput::Rest() {
+    return Bytes(size_ - at_);
+}
 
 std::string Repeated(const std::string& unit, size_t bytes) {
     std::string out;

@@ -12,7 +12,7 @@ namespace fuzz {
 constexpr size_t kTimedBytes = 32 * 1024;
 
 class FuzzInput {
-public:
+  public:
     FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
     // The next byte; 0 once the input is used up.
     uint8_t Byte();
@@ -20,7 +20,7 @@ public:
     std::string Bytes(size_t count);
     std::string Rest();
 
-private:
+  private:
     const uint8_t* data_;
     size_t size_;
     size_t at_ = 0;

@@ -20,8 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 namespace fuzz {
 
 // The replay's time is not judged; the fuzzing build holds the bound.
-bool InTimeBound(size_t, double) { return true; }
-void ReportOverTime(const char*, size_t, double) { std::abort(); }
+bool InTimeBound(size_t, double) {
+    return true;
+}
+void ReportOverTime(const char*, size_t, double) {
+    std::abort();
+}
 
 }  // namespace fuzz
 
@@ -53,7 +57,8 @@ int main(int argc, char** argv) {
     }
     for (const auto& path : inputs) {
         std::ifstream file(path, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::string bytes((std::istreambuf_iterator<char>(file)),
+                                std::istreambuf_iterator<char>());
         std::fprintf(stderr, "%s\n", path.filename().c_str());
         LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
     }

@@ -18,14 +18,18 @@ constexpr double kInstrumentationSlack = 10;
 constexpr double kLeastBound = 0.001;
 
 double Bound(size_t bytes) {
-    return kLeastBound + kInstrumentationSlack * kSecondsPerMiB * static_cast<double>(bytes) / kBytesPerMiB;
+    return kLeastBound +
+           kInstrumentationSlack * kSecondsPerMiB * static_cast<double>(bytes) / kBytesPerMiB;
 }
 }  // namespace
 
-bool InTimeBound(size_t bytes, double seconds) { return seconds <= Bound(bytes); }
+bool InTimeBound(size_t bytes, double seconds) {
+    return seconds <= Bound(bytes);
+}
 
 void ReportOverTime(const char* what, size_t bytes, double seconds) {
-    std::fprintf(stderr, "\n%s: %zu bytes took %.2f ms of thread time, more than the bound of %.2f ms\n",
+    std::fprintf(stderr,
+                 "\n%s: %zu bytes took %.2f ms of thread time, more than the bound of %.2f ms\n",
                  what, bytes, seconds * 1000, Bound(bytes) * 1000);
     std::abort();
 }

@@ -68,7 +68,8 @@ std::string MessageFromTranscript(const std::string& transcript, const std::stri
         const size_t begin = LineStart(transcript, end);
         paced.Step(end - begin + 1);
         if (CarriesMark(transcript, begin, end, mark)) {
-            return MessageOf(transcript, begin, end, kLeadingCharacter + mark.size() + kGapAfterColon);
+            return MessageOf(transcript, begin, end,
+                             kLeadingCharacter + mark.size() + kGapAfterColon);
         }
         end = begin == 0 ? std::string::npos : begin - 1;
     }

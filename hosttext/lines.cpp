@@ -22,7 +22,8 @@ std::string GetLine(const std::string& text, int n, const Pump& pump) {
     size_t start = 0;
     for (int i = 1; i < n; ++i) start = text.find(kCR, start) + 1;
     const size_t end = std::min(text.find(kCR, start), text.size());
-    const std::string line = ReplaceAll(text.substr(start, end - start), std::string(1, kLF), "", pump);
+    const std::string line =
+        ReplaceAll(text.substr(start, end - start), std::string(1, kLF), "", pump);
     return ReplaceAll(line, std::string(1, kCR), "", pump);
 }
 

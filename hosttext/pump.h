@@ -14,7 +14,7 @@ using Pump = std::function<void()>;
 // many steps the work takes: a text with a million line feeds costs a few
 // pumps, not a million.
 class PacedPump {
-public:
+  public:
     static constexpr std::chrono::milliseconds kInterval{5};
 
     explicit PacedPump(const Pump& pump) : pump_(pump), last_(Clock::now()) {}
@@ -27,7 +27,7 @@ public:
         if (sinceCheck_ >= kWorkPerClockCheck) Check();
     }
 
-private:
+  private:
     using Clock = std::chrono::steady_clock;
     // Reading the clock costs more than looking at a byte, so it is read
     // once per this much work (well under a millisecond of it).

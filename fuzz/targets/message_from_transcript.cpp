@@ -12,10 +12,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
 
     const std::string sender = hosttext::SenderFromCaption(caption);
-    fuzz::ExpectSame("MessageFromTranscript", input,
-                     hosttext::MessageFromTranscript(transcript, sender),
-                     reference::MessageFromTranscript(transcript,
-                                                      reference::SenderFromCaption(caption)));
+    fuzz::ExpectSame(
+        "MessageFromTranscript", input, hosttext::MessageFromTranscript(transcript, sender),
+        reference::MessageFromTranscript(transcript, reference::SenderFromCaption(caption)));
 
     // The same lines again and again: a long conversation, or one written
     // to make every line look almost like the sender's.

@@ -100,7 +100,7 @@ struct CaptionCase {
 
 const CaptionCase kCaptions[] = {
     {"  Instant Message From: Buddy 1", "Buddy 1"},
-    {"From: a: b", "a: b"},          // everything after the first separator
+    {"From: a: b", "a: b"},         // everything after the first separator
     {"NoSeparator", "oSeparator"},  // as if a separator stood before the caption
     {"Tight:Colon", "ight:Colon"},
     {"Ends with: ", ""},
@@ -128,14 +128,15 @@ std::vector<MessageCase> MessageCases() {
     // line, quick enough to run on a whole MiB.
     const std::string mib = Chatter(kMiB - 100, 64 * 1024);
     return {
-        {"the sender's last line", "bob", Line("me", "hello") + Line("bob", "hi there"), "hi there"},
+        {"the sender's last line", "bob", Line("me", "hello") + Line("bob", "hi there"),
+         "hi there"},
         {"the last of several lines, later lines by others", "bob",
          Line("bob", "first") + Line("bob", "second") + Line("me", "reply"), "second"},
         {"the colon must follow the name directly", "bo", Line("bob", "not mine"), ""},
         {"the name must be followed directly by the colon", "bob",
          Line("bob", "mine") + Line("bobby", "not mine"), "mine"},
-        {"a longer name ending in the sender's is not the sender", "bob",
-         Line("xbob", "not mine"), ""},
+        {"a longer name ending in the sender's is not the sender", "bob", Line("xbob", "not mine"),
+         ""},
         {"lines ended by CR alone", "bob", "\tbob:\t one \r\tbob:\t two \r", "two"},
         {"a last line without a line end", "bob", Line("bob", "one") + "\tbob:\t two ", "two"},
         {"a last line ending in LF is no line", "bob", Line("bob", "one") + "\tbob:\t two \n",
@@ -196,9 +197,8 @@ TEST(HostText, PumpsOnlyWhileReplacingAndAtMostOncePerInterval) {
     EXPECT_EQ(pumps, 1);
 
     const std::string feeds(8 * kMiB, '\n');
-    EXPECT_LE(PumpsBeyondThePace([&](const hosttext::Pump& pump) {
-                  hosttext::ReplaceAll(feeds, "\n", "", pump);
-              }),
+    EXPECT_LE(PumpsBeyondThePace(
+                  [&](const hosttext::Pump& pump) { hosttext::ReplaceAll(feeds, "\n", "", pump); }),
               0);
     const std::string lines = Chatter(8 * kMiB, 60);
     EXPECT_LE(PumpsBeyondThePace([&](const hosttext::Pump& pump) {
