@@ -3,7 +3,8 @@
 //   hostsim.exe [--log FILE] [--refuse NAME]...   run the host
 //   hostsim.exe --command "VERB<TAB>ARG..."       tell the running host what to do
 //
-// Verbs: im SENDER TEXT, chat-open, chat-type TEXT, edit-open, transfer-start,
+// Verbs: im SENDER TEXT, im-window CAPTION TRANSCRIPT (both escaped as in the
+// event log), chat-open, chat-type TEXT, edit-open, transfer-start,
 // transfer-end, quit.
 #include <windows.h>
 

@@ -123,6 +123,11 @@ bool OperatorWindow::Execute(const std::string& line) {
         const std::string& text = c.arg(1);
         HWND w = ims_->OpenIncomingIM(sender, {{sender, text}});
         Track(w, "incoming", ImService::kIncomingCaptionPrefix + sender);
+    } else if (c.verb == "im-window") {
+        // Any caption and transcript a stranger could make, escaped as in
+        // the event log so they may hold tabs and line ends.
+        const std::string caption = UnescapeField(c.arg(0));
+        Track(ims_->OpenIMWindow(caption, UnescapeField(c.arg(1))), "incoming", caption);
     } else if (c.verb == "chat-open") {
         if (!chat_) {
             chat_ = std::make_unique<ChatRoom>(*host_);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "hostsim/command_channel.h"
+#include "hostsim/event_log.h"
 
 namespace e2e {
 namespace {
@@ -84,6 +85,11 @@ bool Session::Tell(const std::string& commandLine) const {
 
 bool Session::DeliverIM(const std::string& sender, const std::string& text) const {
     return Tell(hostsim::FormatCommand({"im", {sender, text}}));
+}
+
+bool Session::DeliverIMWindow(const std::string& caption, const std::string& transcript) const {
+    return Tell(hostsim::FormatCommand(
+        {"im-window", {hostsim::EscapeField(caption), hostsim::EscapeField(transcript)}}));
 }
 
 void Session::Press(HWND form, const Twips& place) const {

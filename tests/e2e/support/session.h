@@ -46,6 +46,8 @@ class Session {
     // chat room opening...); false when it did not take the command.
     bool Tell(const std::string& commandLine) const;
     bool DeliverIM(const std::string& sender, const std::string& text) const;
+    // An incoming window with any caption and transcript, as they stand.
+    bool DeliverIMWindow(const std::string& caption, const std::string& transcript) const;
     const HostEvents& events() const { return *events_; }
 
     // Clicks a control of one of the program's windows at its layout place
