@@ -14,7 +14,6 @@ namespace {
 
 constexpr char kTimerWindowClass[] = "hostsim im timers";
 constexpr char kFramePropState[] = "hostsim.im.state";
-constexpr char kVanishPropProc[] = "hostsim.im.vanish";
 constexpr int kSendIconNumber = 9;
 constexpr int kConversationIcons = 4;
 constexpr int kEditWindowIcons = 3;
@@ -105,18 +104,6 @@ LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
         }
     }
     return CallWindowProcA(state->frameProc, window, message, wParam, lParam);
-}
-
-// Answers the read, then goes away as a window the host closes would.
-LRESULT CALLBACK VanishingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kVanishPropProc));
-    const LRESULT result = CallWindowProcA(original, window, message, wParam, lParam);
-    if (message == WM_GETTEXT && InSendMessage()) {
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropA(window, kVanishPropProc);
-        SendMessageA(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
-    }
-    return result;
 }
 
 void RegisterTimerClass() {
@@ -346,11 +333,8 @@ HWND ImService::OpenEditWindow() {
 }
 
 void ImService::VanishOnCaptionRead(HWND window) {
-    host_.Invoke([window] {
-        SetPropA(window, kVanishPropProc,
-                 reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(VanishingProc));
-    });
+    Host* host = &host_;
+    host_.VanishOn(window, WM_GETTEXT, [host, window] { host->DestroyNow(window); }, "sender");
 }
 
 std::string ImService::SenderLine(const std::string& name, const std::string& text) {

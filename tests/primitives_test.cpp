@@ -89,7 +89,7 @@ TEST_F(Primitives, PostedPrimitivesArriveLaterInPostingOrder) {
 
 TEST_F(Primitives, AHungControlGivesTheEmptyTextWithinTheTimeLimit) {
     host::SetText(rich, "never read");
-    host.Hang(rich);
+    host.HangOn(rich, 0, INFINITE, "read");
     const double start = host::MonotonicSeconds();
     EXPECT_EQ(host::GetText(rich), "");
     const double took = host::MonotonicSeconds() - start;

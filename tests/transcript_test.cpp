@@ -100,7 +100,7 @@ TEST(Transcript, AHungTranscriptReadsAsEmptyWithinTheReplyLimit) {
     ImService service(host);
     const HWND w = service.OpenIncomingIM("bob", {{"bob", "hi"}});
     const HWND rich = host::NthChild(w, host::kRichClass, 1);
-    host.Hang(rich);
+    host.HangOn(rich, 0, INFINITE, "read");
     const double start = host::MonotonicSeconds();
     EXPECT_EQ(answer::GetIMMessage(), "");
     // The hung control holds the host's whole thread, so the caption read
