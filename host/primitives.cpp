@@ -29,17 +29,22 @@ void SendClick(HWND window) {
     SendToHost(window, WM_LBUTTONUP, 0, 0);
 }
 
-void PostClick(HWND window) {
-    PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
-    PostMessageA(window, WM_LBUTTONUP, 0, 0);
+namespace {
+
+bool PostPair(HWND window, UINT first, UINT second, WPARAM wParam) {
+    if (!window) return false;
+    return PostMessageA(window, first, wParam, 0) && PostMessageA(window, second, wParam, 0);
 }
 
-void PostKey(HWND window, WPARAM virtualKey) {
-    PostMessageA(window, WM_KEYDOWN, virtualKey, 0);
-    PostMessageA(window, WM_KEYUP, virtualKey, 0);
+}  // namespace
+
+bool PostClick(HWND window) { return PostPair(window, WM_LBUTTONDOWN, WM_LBUTTONUP, 0); }
+
+bool PostKey(HWND window, WPARAM virtualKey) {
+    return PostPair(window, WM_KEYDOWN, WM_KEYUP, virtualKey);
 }
 
-void PostClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
+bool PostClose(HWND window) { return window && PostMessageA(window, WM_CLOSE, 0, 0); }
 
 void PumpMessages() {
     // Messages that arrive while we dispatch are left for the next pump, so a

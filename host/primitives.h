@@ -24,14 +24,18 @@ void SendEnterChar(HWND window);
 // acted when this returns.
 void SendClick(HWND window);
 
+// The posted primitives queue their messages and return at once; for handle 0
+// or a window that has gone they post nothing (PostMessage to 0 would land in
+// our own queue) and return false.
+
 // The same press, posted: the host acts later.
-void PostClick(HWND window);
+bool PostClick(HWND window);
 
 // Posts a key press and release of one virtual key.
-void PostKey(HWND window, WPARAM virtualKey);
+bool PostKey(HWND window, WPARAM virtualKey);
 
 // Asks a host window to close (WM_CLOSE, posted).
-void PostClose(HWND window);
+bool PostClose(HWND window);
 
 // Dispatches every message pending for this thread, then returns at once.
 void PumpMessages();

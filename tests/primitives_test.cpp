@@ -69,10 +69,10 @@ TEST_F(Primitives, PostedPrimitivesArriveLaterInPostingOrder) {
     std::atomic<int> clicks{0};
     host.SetClickAction(icon, [&] { ++clicks; });
     host.ClearRecords();
-    host::PostClick(icon);
-    host::PostKey(icon, VK_DOWN);
-    host::PostKey(icon, VK_RETURN);
-    host::PostClose(child);
+    EXPECT_TRUE(host::PostClick(icon));
+    EXPECT_TRUE(host::PostKey(icon, VK_DOWN));
+    EXPECT_TRUE(host::PostKey(icon, VK_RETURN));
+    EXPECT_TRUE(host::PostClose(child));
     testsupport::Settle(host);
     EXPECT_EQ(clicks, 1);
     EXPECT_SEQUENCE(host.Records(), {
@@ -85,6 +85,18 @@ TEST_F(Primitives, PostedPrimitivesArriveLaterInPostingOrder) {
         Expected{child, WM_CLOSE, kPosted},
     });
     EXPECT_FALSE(IsWindow(child));
+}
+
+TEST_F(Primitives, PostedPrimitivesWithHandleZeroPostNothingAnywhere) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    EXPECT_FALSE(host::PostClick(nullptr));
+    EXPECT_FALSE(host::PostKey(nullptr, VK_RETURN));
+    EXPECT_FALSE(host::PostClose(nullptr));
+    // PostMessage to handle 0 would have queued them for this very thread.
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "message 0x" << std::hex
+                                                               << msg.message;
 }
 
 TEST_F(Primitives, AHungControlGivesTheEmptyTextWithinTheTimeLimit) {
