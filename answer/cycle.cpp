@@ -19,8 +19,9 @@ void RunAnsweringCycle(const AnswerLog& log) {
 
     // Logged before the reply goes out, so a message whose reply fails is
     // still on record.
-    log.logSender(GetIMSender());
-    log.logMessage(GetIMMessage());
+    host::HostLink link;
+    log.logSender(GetIMSender(link, FindIMWindow()));
+    log.logMessage(GetIMMessage(link, FindIMWindow()));
     log.widenMessageLog();
     host::Pause(kCyclePause);
     AnswerIM(log.awayText());

@@ -14,7 +14,8 @@ namespace answer {
 void AnswerIM(const std::string& message) {
     const HWND incoming = FindIMWindow();
     if (!incoming) return;
-    const std::string sender = GetIMSender();
+    host::HostLink link;
+    const std::string sender = GetIMSender(link, FindIMWindow());
     // Close only the window we set out to answer. When it went away while the
     // sender was read, the search finds the next incoming window instead, which
     // nobody has logged yet; closing that one would lose its message.
@@ -27,7 +28,8 @@ void PressEditWindowIcon() {
     const HWND window = FindEditWindow();
     // Under handle 0 the icon lookup would search the top-level windows.
     if (!window) return;
-    host::SendClick(FindWindowExA(window, nullptr, host::kIconClass, nullptr));
+    host::HostLink link;
+    host::SendClick(link, FindWindowExA(window, nullptr, host::kIconClass, nullptr));
 }
 
 void SetMessageListExtent(HWND list, HFONT font) {

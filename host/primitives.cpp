@@ -1,32 +1,30 @@
 #include "host/primitives.h"
 
 #include "host/clock.h"
-#include "host/send.h"
 
 namespace host {
 
-std::string GetText(HWND window) {
+std::string GetText(HostLink& link, HWND window) {
     LRESULT length = 0;
-    if (!SendToHost(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
+    if (!link.Send(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
     if (length > kMaxHostTextLength) length = kMaxHostTextLength;
     std::string buffer(static_cast<size_t>(length) + 1, '\0');
-    if (!SendToHost(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1,
-                    reinterpret_cast<LPARAM>(buffer.data()))) {
+    if (!link.Send(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1,
+                   reinterpret_cast<LPARAM>(buffer.data()))) {
         return {};
     }
     buffer.resize(static_cast<size_t>(length));
     return buffer;
 }
 
-void SetText(HWND window, const std::string& text) {
-    SendToHost(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+bool SetText(HostLink& link, HWND window, const std::string& text) {
+    return link.Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void SendEnterChar(HWND window) { SendToHost(window, WM_CHAR, VK_RETURN, 0); }
+bool SendEnterChar(HostLink& link, HWND window) { return link.Send(window, WM_CHAR, VK_RETURN, 0); }
 
-void SendClick(HWND window) {
-    SendToHost(window, WM_LBUTTONDOWN, 0, 0);
-    SendToHost(window, WM_LBUTTONUP, 0, 0);
+bool SendClick(HostLink& link, HWND window) {
+    return link.Send(window, WM_LBUTTONDOWN, 0, 0) && link.Send(window, WM_LBUTTONUP, 0, 0);
 }
 
 namespace {

@@ -46,9 +46,10 @@ ComposeWindow FindComposeWindow(HWND mdiClient) {
 }
 
 void SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter) {
+    host::HostLink link;
     // Without the host's menu no compose window of ours is coming; one that
     // is open now is the user's own and must not be typed into.
-    if (!RunToolbarMenu(kInstantMessageIcon, kSendInstantMessageItem, false, 0)) return;
+    if (!RunToolbarMenu(link, kInstantMessageIcon, kSendInstantMessageItem, false, 0)) return;
     const HWND mdi = host::FindHostMdiClient();
 
     ComposeWindow compose;
@@ -73,9 +74,15 @@ void SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
     }
 
     host::Pause(kBeforeTypingSeconds);
-    host::SetText(compose.recipient, ScreenName);
-    host::SetText(compose.message, Message);
-    host::Pause(kBeforeSendSeconds);
+    // A host that did not take the typing (hung, or its window gone) gets no
+    // click: the message would go out half-typed or to the wrong person.
+    const bool typed = host::SetText(link, compose.recipient, ScreenName) &&
+                       host::SetText(link, compose.message, Message);
+    if (typed) host::Pause(kBeforeSendSeconds);
+    if (!typed || !IsWindow(compose.send)) {
+        host::PostClose(compose.window);
+        return;
+    }
     host::PostClick(compose.send);
 
     const std::string conversationCaption = host::kConversationCaptionPrefix + ScreenName;

@@ -34,15 +34,20 @@ HWND FindHostMenu(DWORD hostThread) {
 
 }  // namespace
 
-bool RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber) {
+bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool SubMenu,
+                    int SubItemNumber) {
+    // The caption is asked for before the pointer is parked, so a host that
+    // does not answer costs the user nothing.
+    const HWND frame = FindWindowA(host::kFrameClass, nullptr);
+    const std::string title = host::GetText(link, frame);
+    if (link.cut()) return false;
+
     const host::SavedCursorPos pointer;
     // The screen's size in twips, taken as pixels: far beyond the bottom-right
     // corner, where the platform clamps the pointer.
     const SIZE corner = forms::ScreenSizeTwips();
     SetCursorPos(corner.cx, corner.cy);
-
-    const HWND frame = FindWindowA(host::kFrameClass, nullptr);
-    host::AppActivate(host::GetText(frame));
+    host::AppActivate(title);
 
     const HWND toolbar = FindWindowExA(frame, nullptr, host::kToolbarClass, nullptr);
     const HWND bar = FindWindowExA(toolbar, nullptr, host::kToolbarBarClass, nullptr);

@@ -209,6 +209,22 @@ TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
     EXPECT_TRUE(service->Sent().empty());
 }
 
+TEST_F(SendIM, AHostThatDoesNotTakeTheTypingGetsNoClickAndItsComposeWindowIsClosed) {
+    Start();
+    host.HangOn(nullptr, WM_SETTEXT, INFINITE, "recipient");
+    const double start = host::MonotonicSeconds();
+    outgoing::SendIM("Buddy 1", "hi", true);
+    EXPECT_LT(host::MonotonicSeconds() - start, 3.0);
+    host.Release();
+    ASSERT_EQ(service->ComposeWindows().size(), 1u);
+    const auto compose = service->ComposeWindows()[0];
+    EXPECT_SEQUENCE(Record(), {
+        Expected{compose.recipient, WM_SETTEXT, kSent, 0, "Buddy 1"},
+        Expected{compose.window, WM_CLOSE, kPosted},
+    });
+    EXPECT_TRUE(service->Sent().empty());
+}
+
 TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
     ImService::Options options;
     options.menuOpens = false;

@@ -56,6 +56,12 @@ void ExpectPointerAt(POINT where) {
     EXPECT_EQ(p.y, where.y);
 }
 
+// Each call is an operation of its own, with its own line to the host.
+bool RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber) {
+    host::HostLink link;
+    return outgoing::RunToolbarMenu(link, IconNumber, ItemNumber, SubMenu, SubItemNumber);
+}
+
 // The icon's click, then each key as a down and up pair to the menu.
 std::vector<Expected> ClickThenKeys(HWND icon, HWND menu, std::initializer_list<WPARAM> keys) {
     std::vector<Expected> out{{icon, WM_LBUTTONDOWN, kPosted}, {icon, WM_LBUTTONUP, kPosted}};
@@ -92,7 +98,7 @@ TEST(ToolbarMenu, WalksTheTenthIconsMenuWithPostedKeysAndPutsThePointerBack) {
         const HWND icon = host.toolbarIcons()[ImService::kMenuIcon - 1];
         PlacePointer(kUserPointer);
 
-        EXPECT_TRUE(outgoing::RunToolbarMenu(ImService::kMenuIcon, c.item, c.subMenu, c.subItem));
+        EXPECT_TRUE(RunToolbarMenu(ImService::kMenuIcon, c.item, c.subMenu, c.subItem));
         ExpectPointerAt(kUserPointer);
         ASSERT_TRUE(testsupport::PumpUntil([&] { return service.LastMenuChoice() != 0; }, 5));
         testsupport::Settle(host);
@@ -185,7 +191,7 @@ TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesB
     PlacePointer(kUserPointer);
 
     const double start = host::MonotonicSeconds();
-    EXPECT_FALSE(outgoing::RunToolbarMenu(ImService::kMenuIcon, 6, false, 0));
+    EXPECT_FALSE(RunToolbarMenu(ImService::kMenuIcon, 6, false, 0));
     const double took = host::MonotonicSeconds() - start;
 
     EXPECT_GE(took, outgoing::kMenuWaitLimitSeconds);
@@ -203,7 +209,7 @@ TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesB
 TEST(ToolbarMenu, WithoutAHostReturnsAtOnceWithThePointerWhereItWas) {
     PlacePointer(kUserPointer);
     const double start = host::MonotonicSeconds();
-    outgoing::RunToolbarMenu(ImService::kMenuIcon, 6, false, 0);
+    RunToolbarMenu(ImService::kMenuIcon, 6, false, 0);
     EXPECT_LT(host::MonotonicSeconds() - start, 1.0);
     ExpectPointerAt(kUserPointer);
 }
