@@ -45,11 +45,12 @@ ComposeWindow FindComposeWindow(HWND mdiClient) {
     return c;
 }
 
-void SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter) {
+bool SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
+            const std::function<void()>& beforeSending) {
     host::HostLink link;
     // Without the host's menu no compose window of ours is coming; one that
     // is open now is the user's own and must not be typed into.
-    if (!RunToolbarMenu(link, kInstantMessageIcon, kSendInstantMessageItem, false, 0)) return;
+    if (!RunToolbarMenu(link, kInstantMessageIcon, kSendInstantMessageItem, false, 0)) return false;
     const HWND mdi = host::FindHostMdiClient();
 
     ComposeWindow compose;
@@ -69,7 +70,7 @@ void SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
             // A compose window that opened but never became usable is not left
             // behind half-made for the user.
             host::PostClose(compose.window);
-            return;
+            return false;
         }
     }
 
@@ -81,8 +82,9 @@ void SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
     if (typed) host::Pause(kBeforeSendSeconds);
     if (!typed || !IsWindow(compose.send)) {
         host::PostClose(compose.window);
-        return;
+        return false;
     }
+    if (beforeSending) beforeSending();
     host::PostClick(compose.send);
 
     const std::string conversationCaption = host::kConversationCaptionPrefix + ScreenName;
@@ -97,20 +99,21 @@ void SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
         if (host::MonotonicSeconds() - answerStart >= kAnswerWaitLimitSeconds) {
             // Left open, it would be taken for the next message's compose window.
             host::PostClose(compose.window);
-            return;
+            return true;
         }
     }
 
     // Looked up again: the host may have changed its windows during the pause.
     if (conversationOpened) {
         if (CloseAfter) host::PostClose(FindConversationWindow(mdi, conversationCaption));
-        return;
+        return true;
     }
     // Under handle 0 the button lookup would take any top-level button.
     if (const HWND box = FindHostMessageBox()) {
         host::PostClick(FindWindowExA(box, nullptr, host::kButtonClass, nullptr));
     }
     host::PostClose(compose.window);
+    return true;
 }
 
 }  // namespace outgoing

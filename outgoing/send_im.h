@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace outgoing {
@@ -31,8 +32,13 @@ ComposeWindow FindComposeWindow(HWND mdiClient);
 // Sends `Message` to `ScreenName` through the host's compose window, as a
 // user would, then deals with the host's answer: the conversation window it
 // opens (closed when `CloseAfter`), or its "America Online" box (pressed
-// away, and the compose window closed). Reports nothing; when the host does
-// not answer in time, closes the compose window it opened and returns.
-void SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter);
+// away, and the compose window closed). When the host does not answer in
+// time, closes the compose window it opened and returns.
+// `beforeSending` runs just before send is pressed. Returns whether it was
+// pressed: from then on the message may have gone out, whatever the host
+// answers; before it, nothing has (and no compose window of ours is left
+// open, half-filled or not).
+bool SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
+            const std::function<void()>& beforeSending = {});
 
 }  // namespace outgoing
