@@ -42,11 +42,11 @@ bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool S
     const std::string title = host::GetText(link, frame);
     if (link.cut()) return false;
 
-    const host::SavedCursorPos pointer;
+    host::SavedCursorPos pointer;
     // The screen's size in twips, taken as pixels: far beyond the bottom-right
     // corner, where the platform clamps the pointer.
     const SIZE corner = forms::ScreenSizeTwips();
-    SetCursorPos(corner.cx, corner.cy);
+    pointer.Park({corner.cx, corner.cy});
     host::AppActivate(title);
 
     const HWND toolbar = FindWindowExA(frame, nullptr, host::kToolbarClass, nullptr);
