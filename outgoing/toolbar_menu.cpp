@@ -18,6 +18,9 @@ namespace {
 // Between looks for the menu the thread sleeps until a message comes or this
 // passes, rather than spinning on the host.
 constexpr double kMenuPollSeconds = 0.01;
+// How long a host menu left open gets to close on Escape; a host that answers
+// our messages closes it at once.
+constexpr double kLeftOpenMenuLimitSeconds = 2.0;
 
 // A shown popup menu of the host's own thread. Another program's menu, or
 // ours, may be on screen too and must never get the host's keys.
@@ -30,6 +33,21 @@ HWND FindHostMenu(DWORD hostThread) {
         }
     }
     return nullptr;
+}
+
+// Closes whatever menu the host shows, a level at a time, with our messages
+// running; false when one is still open at the limit.
+bool CloseHostMenus(DWORD hostThread) {
+    const double start = host::MonotonicSeconds();
+    HWND escaped = nullptr;
+    for (HWND menu; (menu = FindHostMenu(hostThread)) != nullptr;) {
+        if (menu != escaped) host::PostKey(menu, VK_ESCAPE);
+        escaped = menu;
+        if (host::MonotonicSeconds() - start >= kLeftOpenMenuLimitSeconds) return false;
+        host::PumpMessages();
+        host::WaitForMessageOrTimeout(kMenuPollSeconds);
+    }
+    return true;
 }
 
 }  // namespace
@@ -49,6 +67,12 @@ bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool S
     pointer.Park({corner.cx, corner.cy});
     host::AppActivate(title);
 
+    // A host menu already open is none of ours to drive: one that came after
+    // an earlier try had given up on it, or the user's. Our keys would go to
+    // it while our click closed it and opened ours, which then got none.
+    const DWORD hostThread = GetWindowThreadProcessId(frame, nullptr);
+    if (!CloseHostMenus(hostThread)) return false;
+
     const HWND toolbar = FindWindowExA(frame, nullptr, host::kToolbarClass, nullptr);
     const HWND bar = FindWindowExA(toolbar, nullptr, host::kToolbarBarClass, nullptr);
     const HWND icon = host::NthChild(bar, host::kIconClass, std::max(1, IconNumber));
@@ -56,7 +80,6 @@ bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool S
     if (!icon) return false;
     host::PostClick(icon);
 
-    const DWORD hostThread = GetWindowThreadProcessId(frame, nullptr);
     const double start = host::MonotonicSeconds();
     HWND menu = nullptr;
     for (;;) {

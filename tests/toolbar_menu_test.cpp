@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "host/clock.h"
+#include "host/primitives.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
@@ -113,6 +114,20 @@ TEST(ToolbarMenu, WalksTheTenthIconsMenuWithPostedKeysAndPutsThePointerBack) {
         EXPECT_SEQUENCE(recorded, expected);
         EXPECT_EQ(service.LastMenuChoice(), c.choice);
     }
+}
+
+// A menu the host brought too late for an earlier try, or the user's: it is
+// closed, and the keys go to the menu our own click opens.
+TEST(ToolbarMenu, AHostMenuAlreadyOpenIsClosedFirstAndOursIsDriven) {
+    Host host;
+    ImService service(host);
+    host::PostClick(host.toolbarIcons()[ImService::kMenuIcon - 1]);
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return service.MenuWindows().size() == 1; }, 5));
+
+    EXPECT_TRUE(RunToolbarMenu(ImService::kMenuIcon, ImService::kSendIMItem, false, 0));
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return service.LastMenuChoice() != 0; }, 5));
+    EXPECT_EQ(service.MenusOpened(), 2);
+    EXPECT_EQ(service.LastMenuChoice(), ImService::kFirstCommand + ImService::kSendIMItem - 1);
 }
 
 // A popup menu of another thread of ours, standing for another program's.
