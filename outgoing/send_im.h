@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace outgoing {
 
@@ -26,8 +27,12 @@ struct ComposeWindow {
     }
 };
 
-// Looks the compose window and its controls up under the host's document area.
-ComposeWindow FindComposeWindow(HWND mdiClient);
+// Looks the compose window and its controls up under the host's document
+// area: the first in child order that is not one of `present`.
+ComposeWindow FindComposeWindow(HWND mdiClient, const std::vector<HWND>& present = {});
+
+// The compose windows open under the host's document area.
+std::vector<HWND> OpenComposeWindows(HWND mdiClient);
 
 // Sends `Message` to `ScreenName` through the host's compose window, as a
 // user would, then deals with the host's answer: the conversation window it

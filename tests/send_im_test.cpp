@@ -182,8 +182,9 @@ TEST_F(SendIM, AComposeWindowThatOpensLateIsWaitedFor) {
 
 TEST_F(SendIM, AComposeWindowStillBeingFilledInIsNotTakenForReady) {
     ImService::Options options;
-    // With one or four icons in place the 9-step chain already lands on one.
-    options.composeIconIntervalMs = 40;
+    // With one or four icons in place the 9-step chain already lands on one,
+    // and an icon every 150 ms outlasts a single second look.
+    options.composeIconIntervalMs = 150;
     Start(options);
     outgoing::SendIM("Buddy 1", "hi", true);
     ASSERT_EQ(service->Sent().size(), 1u);
@@ -223,6 +224,22 @@ TEST_F(SendIM, AHostThatDoesNotTakeTheTypingGetsNoClickAndItsComposeWindowIsClos
         Expected{compose.window, WM_CLOSE, kPosted},
     });
     EXPECT_TRUE(service->Sent().empty());
+}
+
+TEST_F(SendIM, AComposeWindowOpenBeforeOurChoiceIsNeverTypedInto) {
+    ImService::Options options;
+    options.composeOpens = false;
+    Start(options);
+    // The user's, half-typed; or one a slow host brought after we gave up.
+    const HWND users = host.OpenChild({host::kComposeCaption,
+                                       {{host::kEditClass, 1, "pal"},
+                                        {host::kRichClass, 1, "half a thought"},
+                                        {host::kIconClass, 10}}});
+    host.ClearRecords();
+    EXPECT_FALSE(outgoing::SendIM("Buddy 1", "hi", true));
+    EXPECT_TRUE(testsupport::OnlyWindows(Record(), {users}).empty());
+    EXPECT_TRUE(service->Sent().empty());
+    host.DestroyNow(users);
 }
 
 TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
