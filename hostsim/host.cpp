@@ -120,6 +120,9 @@ LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         case kFlushMessage:
             SetEvent(reinterpret_cast<HANDLE>(lParam));
             return 0;
+        case WM_TIMER:
+            if (tCurrentHost) tCurrentHost->RunLater(wParam);
+            return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -216,12 +219,13 @@ Host::Host() : Host(Options{}) {}
 Host::Host(Options options)
     : invokeLimitMs_(options.invokeLimitMs), onFault_(std::move(options.onFault)) {
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    release_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    release_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     thread_ = std::thread([this, options] { ThreadMain(options); });
     WaitForSingleObject(ready_, INFINITE);
 }
 
 Host::~Host() {
+    ++releases_;
     SetEvent(release_);
     PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
     thread_.join();
@@ -361,6 +365,23 @@ void Host::Post(std::function<void()> work) {
     if (!PostMessageA(messages_, kPostMessage, 0, reinterpret_cast<LPARAM>(heap))) delete heap;
 }
 
+void Host::Later(DWORD ms, std::function<void()> work) {
+    Invoke([&] {
+        const UINT_PTR timer = nextTimer_++;
+        later_[timer] = std::move(work);
+        SetTimer(messages_, timer, ms, nullptr);
+    });
+}
+
+void Host::RunLater(UINT_PTR timer) {
+    KillTimer(messages_, timer);
+    const auto due = later_.find(timer);
+    if (due == later_.end()) return;
+    const std::function<void()> work = std::move(due->second);
+    later_.erase(due);
+    work();
+}
+
 void Host::SetClickAction(HWND control, std::function<void()> action) {
     Invoke([&] {
         if (ControlState* s = StateOf(control)) s->onClick = std::move(action);
@@ -388,23 +409,28 @@ std::string Host::TextOf(HWND control) {
     return text;
 }
 
-void Host::Report(const std::string& what, const std::string& step) {
+void Host::ReportFault(const std::string& what, const std::string& step) {
     if (onFault_) onFault_(what, step);
 }
 
 void Host::Block(DWORD ms, const std::string& step) {
-    Report("hang", step);
-    WaitForSingleObject(release_, std::min(ms, kLongestHangMs));
-    Report("hang over", step);
+    ReportFault("hang", step);
+    // Only a release that comes while this hang lasts ends it.
+    const unsigned releasesBefore = releases_;
+    const DWORD start = GetTickCount();
+    const DWORD longest = std::min(ms, kLongestHangMs);
+    for (DWORD waited = 0; releases_ == releasesBefore && waited < longest;
+         waited = GetTickCount() - start) {
+        WaitForSingleObject(release_, longest - waited);
+    }
+    ReportFault("hang over", step);
 }
 
 void Host::Arm(Trap trap) {
-    if (trap.hang) ResetEvent(release_);
     Invoke([&] { traps_.push_back(std::move(trap)); });
 }
 
 void Host::HangNow(DWORD ms, const std::string& step) {
-    ResetEvent(release_);
     // Sent without waiting, so it comes before anything queued after it, sent or posted.
     auto* hang = new std::function<void()>([this, ms, step] { Block(ms, step); });
     if (!SendNotifyMessageA(messages_, kPostMessage, 0, reinterpret_cast<LPARAM>(hang))) delete hang;
@@ -420,6 +446,7 @@ void Host::VanishOn(HWND window, UINT message, std::function<void()> goes,
 }
 
 void Host::Release() {
+    ++releases_;
     SetEvent(release_);
     Invoke([this] {
         traps_.clear();
@@ -442,7 +469,7 @@ void Host::FromOutside(HWND window, UINT message, MSG* posted) {
         answerFirst_.push_back(std::move(trap));
     } else {
         posted->message = WM_NULL;
-        Report("vanish", trap.step);
+        ReportFault("vanish", trap.step);
         trap.goes();
     }
 }
@@ -454,7 +481,7 @@ void Host::AnsweredFromOutside(HWND window, UINT message) {
     if (answered == answerFirst_.end()) return;
     Trap trap = std::move(*answered);
     answerFirst_.erase(answered);
-    Report("vanish", trap.step);
+    ReportFault("vanish", trap.step);
     trap.goes();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -69,6 +71,8 @@ public:
     void Invoke(const std::function<void()>& work);
     // Runs `work` on the host's thread without waiting (it may enter a modal loop).
     void Post(std::function<void()> work);
+    // Runs `work` on the host's thread once `ms` have passed, as the host's own timers do.
+    void Later(DWORD ms, std::function<void()> work);
 
     // What to do when a host control is pressed (button-down, button-up).
     void SetClickAction(HWND control, std::function<void()> action);
@@ -95,6 +99,8 @@ public:
     // Holds the host's thread as a hang does; for faults of the host's own
     // making, called on its thread.
     void Block(DWORD ms, const std::string& step);
+    // Tells the fault listener of a fault the host brought about some other way.
+    void ReportFault(const std::string& what, const std::string& step);
     // Fault: the next read of `control` reports its length, then the text
     // shrinks to `shorter` before the text itself is asked for.
     void ShrinkOnNextRead(HWND control, const std::string& shorter);
@@ -111,6 +117,7 @@ public:
     // `posted` is the message as the host took it from its queue, null when sent.
     void FromOutside(HWND window, UINT message, MSG* posted);
     void AnsweredFromOutside(HWND window, UINT message);
+    void RunLater(UINT_PTR timer);
 
 private:
     struct Trap {
@@ -123,13 +130,13 @@ private:
     };
     void ThreadMain(Options options);
     void Arm(Trap trap);
-    void Report(const std::string& what, const std::string& step);
     void BuildFrame(const Options& options);
 
     std::thread thread_;
     DWORD threadId_ = 0;
     HANDLE ready_ = nullptr;
-    HANDLE release_ = nullptr;
+    HANDLE release_ = nullptr;  // set by Release(), once for each
+    std::atomic<unsigned> releases_{0};
     HWND messages_ = nullptr;  // the host thread's own message-only window
     HWND frame_ = nullptr;
     HWND mdi_ = nullptr;
@@ -143,6 +150,8 @@ private:
     std::function<void(const std::string&, const std::string&)> onFault_;
     std::vector<Trap> traps_;        // host thread only
     std::vector<Trap> answerFirst_;  // sprung by a sent message, vanishing once it is answered
+    std::map<UINT_PTR, std::function<void()>> later_;  // host thread only, by timer
+    UINT_PTR nextTimer_ = 1;
 
     mutable std::mutex recordsLock_;
     std::vector<Record> records_;
