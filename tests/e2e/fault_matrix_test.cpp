@@ -9,7 +9,6 @@
 // answered as usual. The matrix is printed with each cell's longest stall.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -17,8 +16,6 @@
 
 #include "host/clock.h"
 #include "hostsim/command_channel.h"
-#include "outgoing/send_im.h"
-#include "outgoing/toolbar_menu.h"
 #include "support/dispatch_watch.h"
 #include "support/session.h"
 
@@ -27,12 +24,8 @@ namespace {
 
 constexpr double kLongestStall = 2.5;
 // How long a 30 s hang is watched before the test ends it: past the send
-// limit and several ticks everywhere, and past our own wait where a step
-// waits for the host, so that the host acts only after we have given up.
+// limit and several ticks.
 constexpr double kHangWatch = 3.5;
-constexpr double kHangWatchPastWait =
-    std::max({outgoing::kMenuWaitLimitSeconds, outgoing::kComposeWaitLimitSeconds,
-              outgoing::kAnswerWaitLimitSeconds}) + 1.5;
 // Long enough for a message whose first try met the fault to be tried again.
 constexpr double kFaultLimit = 15;
 constexpr double kAnswerLimit = 30;
@@ -57,29 +50,28 @@ struct Row {
     const char* step;  // hostsim's word for it
     Trigger trigger;
     const char* cells;  // one letter per column
-    bool waits;         // a wait of ours for the host sits in this step
 };
 
 const Row kRows[] = {
-    {"search", "search", Trigger::kMessage, "AAWA.", false},
-    {"read sender", "sender", Trigger::kMessage, "AAW..", false},
-    {"read transcript", "transcript", Trigger::kMessage, "AAW..", false},
-    {"close incoming", "close", Trigger::kMessage, "AA...", false},
-    {"toolbar click", "toolbar", Trigger::kMessage, "AAAA.", true},
-    {"menu keys", "menu", Trigger::kMessage, "AAAA.", true},
-    {"compose wait", "compose", Trigger::kMessage, "AAAA.", true},
-    {"type recipient", "recipient", Trigger::kMessage, "AAA.W", false},
-    {"type message", "message", Trigger::kMessage, "AAA..", false},
+    {"search", "search", Trigger::kMessage, "AAWA."},
+    {"read sender", "sender", Trigger::kMessage, "AAW.."},
+    {"read transcript", "transcript", Trigger::kMessage, "AAW.."},
+    {"close incoming", "close", Trigger::kMessage, "AA..."},
+    {"toolbar click", "toolbar", Trigger::kMessage, "AAAA."},
+    {"menu keys", "menu", Trigger::kMessage, "AAAA."},
+    {"compose wait", "compose", Trigger::kMessage, "AAAA."},
+    {"type recipient", "recipient", Trigger::kMessage, "AAA.W"},
+    {"type message", "message", Trigger::kMessage, "AAA.."},
     // Gone before the click reaches it: the host lost a send we pressed.
-    {"send click", "send", Trigger::kMessage, "AAW..", true},
-    {"answer wait", "answer", Trigger::kMessage, "AAAA.", true},
-    {"close conversation", "conversation", Trigger::kMessage, "AAA..", false},
+    {"send click", "send", Trigger::kMessage, "AAW.."},
+    {"answer wait", "answer", Trigger::kMessage, "AAAA."},
+    {"close conversation", "conversation", Trigger::kMessage, "AAA.."},
     // Every cell of this row has the host refuse the reply.
-    {"press the box", "box", Trigger::kMessage, "WWW..", false},
-    {"UpChat", "transfer", Trigger::kUpChat, "***..", false},
-    {"UnUpChat", "transfer", Trigger::kUnUpChat, "***..", false},
+    {"press the box", "box", Trigger::kMessage, "WWW.."},
+    {"UpChat", "transfer", Trigger::kUpChat, "***.."},
+    {"UnUpChat", "transfer", Trigger::kUnUpChat, "***.."},
     // The idler's Stop says one line.
-    {"chat line", "chat", Trigger::kChatLine, "****.", false},
+    {"chat line", "chat", Trigger::kChatLine, "****."},
 };
 constexpr size_t kRowCount = sizeof kRows / sizeof kRows[0];
 
@@ -116,7 +108,10 @@ class FaultMatrixTest : public ::testing::Test {
         ASSERT_TRUE(main_) << "no visible main window captioned \"Form1\"";
         senders_ = ChildAt(main_, places::kSenders);
         ASSERT_TRUE(senders_);
+        // A click on a window Wine is still activating can be lost; one more
+        // try tells that from an idler that cannot open.
         idler_ = session_.OpenIdler();
+        if (!idler_) idler_ = session_.OpenIdler();
         ASSERT_TRUE(idler_) << "the idler did not open";
         watch_ = std::make_unique<DispatchWatch>(main_);
         ASSERT_EQ(watch_->problem(), "");
@@ -225,7 +220,7 @@ class FaultMatrixTest : public ::testing::Test {
         const char* went = column == kHang5 ? "hang over" : column == kHang30 ? "hang" : nullptr;
         EXPECT_TRUE(FaultWent(mark, row.step, went)) << "the fault never went off";
         if (column == kHang30) {
-            Settle(row.waits ? kHangWatchPastWait : kHangWatch);
+            Settle(kHangWatch);
             EXPECT_TRUE(session_.Tell("release"));
         }
         EXPECT_TRUE(session_.DeliverIM(next, "after the fault"));
