@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "answer/detectors.h"
-#include "answer/transcript.h"
 #include "forms/gdi.h"
 #include "host/primitives.h"
 #include "host/window_names.h"
@@ -11,23 +10,26 @@
 
 namespace answer {
 
-void AnswerIM(const std::string& message) {
-    const HWND incoming = FindIMWindow();
-    if (!incoming) return;
-    const std::string sender = GetIMSender();
-    // Close only the window we set out to answer. When it went away while the
-    // sender was read, the search finds the next incoming window instead, which
-    // nobody has logged yet; closing that one would lose its message.
-    const HWND again = FindIMWindow();
-    if (again == incoming) host::PostClose(again);
-    outgoing::SendIM(sender, message, true);
+bool AnswerIM(HWND incoming, const std::string& sender, const std::string& message,
+              const std::function<void()>& answered) {
+    if (!IsWindow(incoming)) {
+        answered();
+        return true;
+    }
+    // Closed only once the reply is on its way: a message whose reply never
+    // went out stays in the host, and a later cycle answers it.
+    return outgoing::SendIM(sender, message, true, [&] {
+        answered();
+        host::PostClose(incoming);
+    });
 }
 
 void PressEditWindowIcon() {
     const HWND window = FindEditWindow();
     // Under handle 0 the icon lookup would search the top-level windows.
     if (!window) return;
-    host::SendClick(FindWindowExA(window, nullptr, host::kIconClass, nullptr));
+    host::HostLink link;
+    host::SendClick(link, FindWindowExA(window, nullptr, host::kIconClass, nullptr));
 }
 
 void SetMessageListExtent(HWND list, HFONT font) {

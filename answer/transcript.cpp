@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "answer/detectors.h"
 #include "host/primitives.h"
 #include "host/window_names.h"
 
@@ -23,10 +22,9 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 
 }  // namespace
 
-std::string GetIMSender() {
-    const HWND window = FindIMWindow();
+std::string GetIMSender(host::HostLink& link, HWND window) {
     if (!window) return {};
-    const std::string caption = host::GetText(window);
+    const std::string caption = host::GetText(link, window);
     const size_t separator = caption.find(kSenderSeparator);
     // Without a separator the name is taken from the second character on,
     // as if a separator stood before the caption.
@@ -35,16 +33,16 @@ std::string GetIMSender() {
     return start < caption.size() ? caption.substr(start) : std::string();
 }
 
-std::string GetIMTranscript() {
-    const HWND window = FindIMWindow();
+std::string GetIMTranscript(host::HostLink& link, HWND window) {
+    // Under handle 0 the lookup would search the top-level windows instead.
     if (!window) return {};
-    return host::GetText(FindWindowExA(window, nullptr, host::kRichClass, nullptr));
+    return host::GetText(link, FindWindowExA(window, nullptr, host::kRichClass, nullptr));
 }
 
-std::string GetIMMessage() {
-    if (!FindIMWindow()) return {};
-    const std::string transcript = GetIMTranscript();
-    const std::string sender = GetIMSender();
+std::string GetIMMessage(host::HostLink& link, HWND window) {
+    if (!window) return {};
+    const std::string transcript = GetIMTranscript(link, window);
+    const std::string sender = GetIMSender(link, window);
     // The colon must follow the name directly: "bob:" is not a line of "bo".
     const std::string mark = sender + ":";
     for (int n = LineCount(transcript); n >= 1; --n) {

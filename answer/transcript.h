@@ -1,21 +1,27 @@
 #pragma once
+#include <windows.h>
+
 #include <string>
+
+#include "host/host_link.h"
 
 namespace answer {
 
-// The sender's screen name: the incoming window's caption after its first
-// ": ". A caption without ": " gives the caption less its first character.
-// Empty when no instant-message window is open.
-std::string GetIMSender();
+// Each reads the incoming instant-message window `window` (as FindIMWindow
+// found it) through `link`; empty when the window has gone or the host did
+// not answer (then `link` is cut).
 
-// The whole conversation text of the instant-message window (its first
-// "RICHCNTL"); empty when no window is open.
-std::string GetIMTranscript();
+// The sender's screen name: the caption after its first ": ". A caption
+// without ": " gives the caption less its first character.
+std::string GetIMSender(host::HostLink& link, HWND window);
+
+// The whole conversation text (the window's first "RICHCNTL").
+std::string GetIMTranscript(host::HostLink& link, HWND window);
 
 // The sender's latest line, cut down to the message: the text after the
 // screen name, the colon and two more characters, less the line's last
-// character. Empty when there is no window or no line by the sender.
-std::string GetIMMessage();
+// character. Empty when there is no line by the sender.
+std::string GetIMMessage(host::HostLink& link, HWND window);
 
 // Lines of a host text: one per CR, plus a last one after the final CR when
 // the text does not end in CR or LF. LF alone never ends a line.

@@ -3,8 +3,10 @@
 //   hostsim.exe [--log FILE] [--refuse NAME]...   run the host
 //   hostsim.exe --command "VERB<TAB>ARG..."       tell the running host what to do
 //
-// Verbs: im SENDER TEXT, chat-open, chat-type TEXT, edit-open, transfer-start,
-// transfer-end, quit.
+// Verbs: im SENDER TEXT, chat-open, chat-close, chat-type TEXT, edit-open, transfer-start,
+// transfer-end, fault STEP KIND [SECONDS], release, quit. A fault (hang,
+// vanish, slow, refuse) goes off once, the next time an exchange reaches the
+// step (hostsim/faults.h names them); release ends any hang and disarms the rest.
 #include <windows.h>
 
 #include <cstdio>

@@ -125,7 +125,9 @@ TEST_F(SendIM, WhenTheHostNeverAnswersTheComposeWindowIsClosedAtTheLimit) {
     options.answers = false;
     Start(options);
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Buddy 1", "hi", true);
+    // Send was pressed, so the message may have gone: it counts as sent, and
+    // its caller must not send it again.
+    EXPECT_TRUE(outgoing::SendIM("Buddy 1", "hi", true));
     const double took = host::MonotonicSeconds() - start;
     EXPECT_GE(took, outgoing::kAnswerWaitLimitSeconds);
     EXPECT_LT(took, outgoing::kAnswerWaitLimitSeconds + 4);
@@ -182,8 +184,9 @@ TEST_F(SendIM, AComposeWindowThatOpensLateIsWaitedFor) {
 
 TEST_F(SendIM, AComposeWindowStillBeingFilledInIsNotTakenForReady) {
     ImService::Options options;
-    // With one or four icons in place the 9-step chain already lands on one.
-    options.composeIconIntervalMs = 40;
+    // With one or four icons in place the 9-step chain already lands on one,
+    // and an icon every 150 ms outlasts a single second look.
+    options.composeIconIntervalMs = 150;
     Start(options);
     outgoing::SendIM("Buddy 1", "hi", true);
     ASSERT_EQ(service->Sent().size(), 1u);
@@ -207,6 +210,39 @@ TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
     const HWND compose = service->ComposeWindows()[0].window;
     EXPECT_SEQUENCE(Record(), {Expected{compose, WM_CLOSE, kPosted}});
     EXPECT_TRUE(service->Sent().empty());
+}
+
+TEST_F(SendIM, AHostThatDoesNotTakeTheTypingGetsNoClickAndItsComposeWindowIsClosed) {
+    Start();
+    host.HangOn(nullptr, WM_SETTEXT, INFINITE, "recipient");
+    const double start = host::MonotonicSeconds();
+    outgoing::SendIM("Buddy 1", "hi", true);
+    EXPECT_LT(host::MonotonicSeconds() - start, 3.0);
+    host.Release();
+    ASSERT_EQ(service->ComposeWindows().size(), 1u);
+    const auto compose = service->ComposeWindows()[0];
+    EXPECT_SEQUENCE(Record(), {
+        Expected{compose.recipient, WM_SETTEXT, kSent, 0, "Buddy 1"},
+        Expected{compose.window, WM_CLOSE, kPosted},
+    });
+    EXPECT_TRUE(service->Sent().empty());
+}
+
+TEST_F(SendIM, AComposeWindowOpenBeforeOurChoiceIsNeverTypedInto) {
+    ImService::Options options;
+    options.composeDelayMs = 1500;
+    Start(options);
+    // The user's, half-typed; or one a slow host brought after we gave up.
+    const HWND users = host.OpenChild({host::kComposeCaption,
+                                       {{host::kEditClass, 1, "pal"},
+                                        {host::kRichClass, 1, "half a thought"},
+                                        {host::kIconClass, 10}}});
+    host.ClearRecords();
+    EXPECT_TRUE(outgoing::SendIM("Buddy 1", "hi", true));
+    EXPECT_TRUE(testsupport::OnlyWindows(Record(), {users}).empty());
+    ASSERT_EQ(service->Sent().size(), 1u);
+    EXPECT_EQ(service->Sent()[0].recipient, "Buddy 1");
+    host.DestroyNow(users);
 }
 
 TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
