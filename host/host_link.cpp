@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "host/clock.h"
-#include "host/primitives.h"
+#include "host/wait.h"
 
 namespace host {
 namespace {
@@ -13,6 +12,9 @@ namespace {
 // possibly after the operation that asked has ended; it holds its own share
 // of the flag it sets.
 using Answered = std::shared_ptr<bool>;
+
+// How often a round trip looks whether the answer has come.
+constexpr double kRoundTripPollSeconds = 0.01;
 
 void CALLBACK RoundTripAnswered(HWND, UINT, ULONG_PTR data, LRESULT) {
     std::unique_ptr<Answered> answered(reinterpret_cast<Answered*>(data));
@@ -30,15 +32,8 @@ bool HostLink::RoundTrip(HWND window) {
         delete handed;
         return false;
     }
-    const double limit = kHostReplyLimitMs / 1000.0;
-    const double start = MonotonicSeconds();
-    for (;;) {
-        PumpMessages();
-        if (*answered) return true;
-        const double left = limit - (MonotonicSeconds() - start);
-        if (left <= 0) break;
-        WaitForMessageOrTimeout(left);
-    }
+    if (WaitFor([&] { return *answered; }, kHostReplyLimitMs / 1000.0, kRoundTripPollSeconds))
+        return true;
     // A window that went away is not a host that stopped answering.
     if (IsWindow(window)) cut_ = true;
     return false;

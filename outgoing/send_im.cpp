@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "host/clock.h"
 #include "host/primitives.h"
 #include "host/search.h"
 #include "host/signature.h"
+#include "host/wait.h"
 #include "host/window_names.h"
 #include "outgoing/toolbar_menu.h"
 
@@ -63,39 +63,39 @@ ComposeWindow FindComposeWindow(HWND mdiClient, const std::vector<HWND>& present
 }
 
 bool SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
-            const std::function<void()>& beforeSending) {
+            const std::function<void()>& beforeSending, const SendImLimits& limits) {
     host::HostLink link;
     const HWND mdi = host::FindHostMdiClient();
     // A compose window open before our menu choice is the user's (or one a
     // slow host brought after an earlier try gave up): never typed into.
     const std::vector<HWND> present = OpenComposeWindows(mdi);
     // Without the host's menu no compose window of ours is coming.
-    if (!RunToolbarMenu(link, kInstantMessageIcon, kSendInstantMessageItem, false, 0)) return false;
+    if (!RunToolbarMenu(link, kInstantMessageIcon, kSendInstantMessageItem, false, 0, limits.menu))
+        return false;
 
-    ComposeWindow compose;
-    const double composeStart = host::MonotonicSeconds();
-    for (;;) {
-        host::PumpMessages();
-        compose = FindComposeWindow(mdi, present);
-        host::Pause(kComposePollSeconds);
-        // The host creates the window's controls one by one after the window
-        // itself, and while only a few icons exist the 9-step chain wraps onto
-        // one of them: the window looks ready and the wrong icon would be
-        // pressed. It is taken once it is found unchanged on a second look and
-        // again after the pause before typing, so a host that adds a control
-        // every few tenths of a second is still waited for (with one and with
-        // three icons the chain lands on the same icon, so the count of
-        // controls is compared too).
-        if (compose.ready() && FindComposeWindow(mdi, present) == compose) {
-            host::Pause(kBeforeTypingSeconds);
-            if (FindComposeWindow(mdi, present) == compose) break;
-        }
-        if (host::MonotonicSeconds() - composeStart >= kComposeWaitLimitSeconds) {
-            // A compose window that opened but never became usable is not left
-            // behind half-made for the user.
-            host::PostClose(compose.window);
-            return false;
-        }
+    // The host creates the window's controls one by one after the window
+    // itself, and while only a few icons exist the 9-step chain wraps onto one
+    // of them: the window looks ready and the wrong icon would be pressed. It
+    // is taken once it is found unchanged on two looks a poll apart and again
+    // after the pause before typing, so a host that adds a control every few
+    // tenths of a second is still waited for (with one and with three icons
+    // the chain lands on the same icon, so the count of controls is compared
+    // too).
+    ComposeWindow compose;  // as the last look found it
+    const auto steady = [&] {
+        const ComposeWindow seen = FindComposeWindow(mdi, present);
+        const bool same = seen.ready() && seen == compose;
+        compose = seen;
+        return same;
+    };
+    const bool ready = host::WaitFor(
+        [&] { return steady() && (host::Pause(kBeforeTypingSeconds), steady()); },
+        limits.compose, kComposePollSeconds);
+    if (!ready) {
+        // A compose window that opened but never became usable is not left
+        // behind half-made for the user.
+        host::PostClose(compose.window);
+        return false;
     }
 
     // A host that did not take the typing (hung, or its window gone) gets no
@@ -111,20 +111,20 @@ bool SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
     host::PostClick(compose.send);
 
     const std::string conversationCaption = host::kConversationCaptionPrefix + ScreenName;
-    const double answerStart = host::MonotonicSeconds();
     bool conversationOpened = false;
-    for (;;) {
-        host::PumpMessages();
-        conversationOpened = FindConversationWindow(mdi, conversationCaption) != nullptr;
-        const bool refused = FindHostMessageBox() != nullptr;
-        host::Pause(kAnswerPollSeconds);
-        if (conversationOpened || refused) break;
-        if (host::MonotonicSeconds() - answerStart >= kAnswerWaitLimitSeconds) {
-            // Left open, it would be taken for the next message's compose window.
-            host::PostClose(compose.window);
-            return true;
-        }
+    const bool answered = host::WaitFor(
+        [&] {
+            conversationOpened = FindConversationWindow(mdi, conversationCaption) != nullptr;
+            return conversationOpened || FindHostMessageBox() != nullptr;
+        },
+        limits.answer, kAnswerPollSeconds);
+    if (!answered) {
+        // Left open, it would be taken for the next message's compose window.
+        host::PostClose(compose.window);
+        return true;
     }
+    // The host gets the poll's pause before we act on its answer.
+    host::Pause(kAnswerPollSeconds);
 
     // Looked up again: the host may have changed its windows during the pause.
     if (conversationOpened) {

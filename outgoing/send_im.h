@@ -5,12 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "outgoing/toolbar_menu.h"
+
 namespace outgoing {
 
 // How long we wait for the host's compose window to be ready, and then for
 // its answer to the send, before giving up.
 constexpr double kComposeWaitLimitSeconds = 10.0;
 constexpr double kAnswerWaitLimitSeconds = 10.0;
+
+// SendIM's three waits for the host; tests shorten them.
+struct SendImLimits {
+    double menu = kMenuWaitLimitSeconds;
+    double compose = kComposeWaitLimitSeconds;
+    double answer = kAnswerWaitLimitSeconds;
+};
 
 // The host's "Send Instant Message" window and the controls we type into and
 // press. `ready()` only when all four were found.
@@ -44,6 +53,6 @@ std::vector<HWND> OpenComposeWindows(HWND mdiClient);
 // answers; before it, nothing has (and no compose window of ours is left
 // open, half-filled or not).
 bool SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
-            const std::function<void()>& beforeSending = {});
+            const std::function<void()>& beforeSending = {}, const SendImLimits& limits = {});
 
 }  // namespace outgoing

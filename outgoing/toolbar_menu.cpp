@@ -6,17 +6,16 @@
 
 #include "forms/units.h"
 #include "host/app_activate.h"
-#include "host/clock.h"
 #include "host/cursor.h"
 #include "host/primitives.h"
 #include "host/signature.h"
+#include "host/wait.h"
 #include "host/window_names.h"
 
 namespace outgoing {
 namespace {
 
-// Between looks for the menu the thread sleeps until a message comes or this
-// passes, rather than spinning on the host.
+// How often we look for the menu; between looks our windows run.
 constexpr double kMenuPollSeconds = 0.01;
 // How long a host menu left open gets to close on Escape; a host that answers
 // our messages closes it at once.
@@ -38,22 +37,21 @@ HWND FindHostMenu(DWORD hostThread) {
 // Closes whatever menu the host shows, a level at a time, with our messages
 // running; false when one is still open at the limit.
 bool CloseHostMenus(DWORD hostThread) {
-    const double start = host::MonotonicSeconds();
     HWND escaped = nullptr;
-    for (HWND menu; (menu = FindHostMenu(hostThread)) != nullptr;) {
-        if (menu != escaped) host::PostKey(menu, VK_ESCAPE);
-        escaped = menu;
-        if (host::MonotonicSeconds() - start >= kLeftOpenMenuLimitSeconds) return false;
-        host::PumpMessages();
-        host::WaitForMessageOrTimeout(kMenuPollSeconds);
-    }
-    return true;
+    return host::WaitFor(
+        [&] {
+            const HWND menu = FindHostMenu(hostThread);
+            if (menu && menu != escaped) host::PostKey(menu, VK_ESCAPE);
+            escaped = menu;
+            return !menu;
+        },
+        kLeftOpenMenuLimitSeconds, kMenuPollSeconds);
 }
 
 }  // namespace
 
 bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool SubMenu,
-                    int SubItemNumber) {
+                    int SubItemNumber, double menuLimitSeconds) {
     // The caption is asked for before the pointer is parked, so a host that
     // does not answer costs the user nothing.
     const HWND frame = FindWindowA(host::kFrameClass, nullptr);
@@ -80,15 +78,10 @@ bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool S
     if (!icon) return false;
     host::PostClick(icon);
 
-    const double start = host::MonotonicSeconds();
     HWND menu = nullptr;
-    for (;;) {
-        host::PumpMessages();
-        menu = FindHostMenu(hostThread);
-        if (menu) break;
-        if (host::MonotonicSeconds() - start >= kMenuWaitLimitSeconds) return false;
-        host::WaitForMessageOrTimeout(kMenuPollSeconds);
-    }
+    if (!host::WaitFor([&] { return (menu = FindHostMenu(hostThread)) != nullptr; },
+                       menuLimitSeconds, kMenuPollSeconds))
+        return false;
 
     for (int i = 0; i < ItemNumber; ++i) host::PostKey(menu, VK_DOWN);
     if (SubMenu) {
