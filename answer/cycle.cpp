@@ -3,6 +3,7 @@
 #include "answer/detectors.h"
 #include "answer/reply.h"
 #include "answer/transcript.h"
+#include "host/host_link.h"
 #include "host/primitives.h"
 
 namespace answer {
@@ -18,19 +19,24 @@ void RunAnsweringCycle(const AnswerLog& log) {
     if (!FindReceivedIM()) return;
 
     // Found once: the window whose sender and text are logged is the one
-    // answered and closed. Found afresh for each read, a message that arrives
-    // meanwhile (new windows come first) had its text logged under another's
-    // sender, and the one left open was answered again later.
+    // answered and closed, whatever the host opens or closes meanwhile.
     const HWND incoming = FindIMWindow();
     if (!incoming) return;
-    const std::string sender = GetIMSender(incoming);
-    // Logged before the reply goes out, so a message whose reply fails is
-    // still on record.
-    log.logSender(sender);
-    log.logMessage(GetIMMessage(incoming));
-    log.widenMessageLog();
+    host::HostLink link;
+    const std::string sender = GetIMSender(link, incoming);
+    const std::string message = GetIMMessage(link, incoming);
+    // A host that stopped answering keeps its message, unlogged; a later
+    // cycle reads it once the host answers again.
+    if (link.cut()) return;
+
     host::Pause(kCyclePause);
-    AnswerIM(incoming, sender, log.awayText());
+    // Logged as the reply goes out, so a message is on record exactly when it
+    // was answered, even if the host then refuses the reply.
+    AnswerIM(incoming, sender, log.awayText(), [&] {
+        log.logSender(sender);
+        log.logMessage(message);
+        log.widenMessageLog();
+    });
     host::Pause(kCyclePause);
 }
 

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "answer/detectors.h"
-#include "answer/transcript.h"
 #include "forms/gdi.h"
 #include "host/primitives.h"
 #include "host/window_names.h"
@@ -12,24 +11,26 @@
 
 namespace answer {
 
-void AnswerIM(const std::string& message) {
-    // Found once, so the window closed is the one whose sender is answered,
-    // whatever the host opens or closes meanwhile.
-    const HWND incoming = FindIMWindow();
-    if (!incoming) return;
-    AnswerIM(incoming, GetIMSender(incoming), message);
-}
-
-void AnswerIM(HWND incoming, const std::string& sender, const std::string& message) {
-    host::PostClose(incoming);
-    outgoing::SendIM(sender, message, true);
+bool AnswerIM(HWND incoming, const std::string& sender, const std::string& message,
+              const std::function<void()>& answered) {
+    if (!IsWindow(incoming)) {
+        answered();
+        return true;
+    }
+    // Closed only once the reply is on its way: a message whose reply never
+    // went out stays in the host, and a later cycle answers it.
+    return outgoing::SendIM(sender, message, true, [&] {
+        answered();
+        host::PostClose(incoming);
+    });
 }
 
 void PressEditWindowIcon() {
     const HWND window = FindEditWindow();
     // Under handle 0 the icon lookup would search the top-level windows.
     if (!window) return;
-    host::SendClick(FindWindowExA(window, nullptr, host::kIconClass, nullptr));
+    host::HostLink link;
+    host::SendClick(link, FindWindowExA(window, nullptr, host::kIconClass, nullptr));
 }
 
 void SetMessageListExtent(HWND list, HFONT font) {

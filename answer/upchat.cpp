@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "host/host_link.h"
 #include "host/window_names.h"
 
 namespace answer {
@@ -20,18 +21,27 @@ HostWindows FindHostWindows() {
     return {frame, FindWindowExA(frame, nullptr, host::kMdiClientClass, host::kModalTransferName)};
 }
 
+// EnableWindow on another program's window waits for that program's thread
+// with no time limit, so each goes only right after a round trip has come
+// back; once the host fails one, the press ends as if its windows had gone.
+void Enable(host::HostLink& link, HWND window, BOOL enable) {
+    if (link.Reach(window)) EnableWindow(window, enable);
+}
+
 }  // namespace
 
 void UpChat() {
     const HostWindows windows = FindHostWindows();
-    EnableWindow(windows.transfer, FALSE);
-    EnableWindow(windows.frame, TRUE);
+    host::HostLink link;
+    Enable(link, windows.transfer, FALSE);
+    Enable(link, windows.frame, TRUE);
 }
 
 void UnUpChat() {
     const HostWindows windows = FindHostWindows();
-    EnableWindow(windows.transfer, TRUE);
-    EnableWindow(windows.frame, FALSE);
+    host::HostLink link;
+    Enable(link, windows.transfer, TRUE);
+    Enable(link, windows.frame, FALSE);
 }
 
 }  // namespace answer

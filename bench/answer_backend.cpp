@@ -31,9 +31,9 @@ void AnswerLatency() {
     hostsim::ImService service(host);
     std::vector<double> toReply, whole;
     for (int run = 0; run < kAnswerRuns; ++run) {
-        service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "are you there?"}});
+        const HWND incoming = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "are you there?"}});
         const double opened = host::MonotonicSeconds();
-        answer::AnswerIM(kAway);
+        answer::AnswerIM(incoming, "Buddy 1", kAway, [] {});
         const double done = host::MonotonicSeconds();
         const auto sent = service.Sent();
         if (sent.size() != static_cast<size_t>(run + 1)) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "answer/signatures.h"
 #include "host/clock.h"
 #include "host/primitives.h"
 #include "host/search.h"
@@ -18,23 +19,14 @@
 
 namespace {
 
-using host::kIconClass;
-using host::kRichClass;
-using host::kStaticClass;
-using host::kViewClass;
-
 constexpr int kRuns = 9;
 constexpr int kWindowCounts[] = {5, 20};
 
 // The incoming-message detector's shape, in its lookup order.
-constexpr host::Requirement kReceivedIm[] = {
-    {kViewClass, 3},  {kStaticClass, 3}, {kStaticClass, 4}, {kRichClass, 1},
-    {kRichClass, 2},  {kIconClass, 8},   {kIconClass, 14},
-};
+constexpr auto& kReceivedIm = answer::kReceivedImSignature;
 
 bool EarlyExit(HWND w) {
-    return host::MeetsSignature(w, {kReceivedIm[0], kReceivedIm[1], kReceivedIm[2], kReceivedIm[3],
-                                    kReceivedIm[4], kReceivedIm[5], kReceivedIm[6]});
+    return host::MeetsSignature(w, kReceivedIm);
 }
 
 // Every lookup of the signature made, whatever the earlier ones found. Each
@@ -74,6 +66,7 @@ HWND WalkEveryCandidate(const std::function<bool(HWND)>& matches) {
 // Host windows of about 20 controls, none of them an incoming message: one
 // that misses only the 8th icon, a chat room, a compose window.
 std::vector<hostsim::ChildLayout> Shapes() {
+    using host::kIconClass, host::kRichClass, host::kStaticClass, host::kViewClass;
     return {
         {"Bob: Instant Message",
          {{kViewClass, 3}, {kStaticClass, 4}, {kRichClass, 2}, {kIconClass, 7},

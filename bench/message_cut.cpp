@@ -14,8 +14,10 @@
 #include <string>
 #include <vector>
 
+#include "answer/detectors.h"
 #include "answer/transcript.h"
 #include "host/clock.h"
+#include "host/host_link.h"
 #include "host/primitives.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
@@ -172,7 +174,8 @@ void WholeGetIMMessage() {
     service.OpenIMWindow(hostsim::ImService::kIncomingCaptionPrefix + kSender,
                          hi + Chatter(kMiB - hi.size()));
     const double start = host::MonotonicSeconds();
-    const std::string message = answer::GetIMMessage();
+    host::HostLink link;
+    const std::string message = answer::GetIMMessage(link, answer::FindIMWindow());
     std::printf(
         "\nGetIMMessage on 1 MiB, the sender's line first, window searches and reads included: "
         "%.1f ms of wall time (message \"%s\")\n",

@@ -25,7 +25,9 @@
 // unloaded its own form (possibly from a nested handler) can run to its end.
 //
 // Unknown control names throw std::invalid_argument: they are programming
-// errors. Nothing throws across a window procedure.
+// errors. Binding a handler checks the name and the event at once. Nothing
+// throws across a window procedure: an exception a handler lets out is
+// reported (forms/handler_failure.h) and the message goes on as handled.
 #include <windows.h>
 
 #include <functional>
@@ -53,8 +55,10 @@ class Form {
 
     const FormLayout& Layout() const { return layout_; }
 
-    // Registers (or replaces) the handler of one event of one control, or of
-    // the form itself under kForm. Handlers outlive Unload.
+    // Registers (or replaces) the handler of one event of one control, timer
+    // or menu item, or of the form itself under kForm. Handlers outlive
+    // Unload. Throws std::invalid_argument for a name the layout lacks or an
+    // event it cannot raise (Timer for timers, Load and Close for kForm).
     void On(const std::string& name, Event event, Handler handler);
 
     // Creates the window hidden, with every initial value of the layout, then
@@ -138,6 +142,7 @@ class Form {
 
     void CreateWindowFromLayout();
     void CreateControls();
+    bool CanRaise(const std::string& name, Event event) const;
     void Fire(const std::string& name, Event event);
     void OnTimer(UINT_PTR id);
     void OnCommand(WPARAM wParam, LPARAM lParam);
@@ -148,7 +153,15 @@ class Form {
     void FocusFirst();
     void MoveFocus(int fromIndex, bool backwards);
     void AutoSize(ControlState& control);
-    void Invalidate(const ControlState& control);
+    void Invalidate(ControlState& control);
+    void ShowVisible(ControlState& control);
+    void ShowEnabled(ControlState& control);
+    void ShowBackColour(ControlState& control);
+    template <typename T>
+    T Get(const std::string& name, T ControlState::*field) const;
+    template <typename T>
+    void Set(const std::string& name, T ControlState::*field, T value,
+             void (Form::*show)(ControlState&));
 
     ControlState& Find(const std::string& name) const;
     ControlState* FindLoaded(const std::string& name) const;

@@ -2,14 +2,35 @@
 // focus and the colours of windowed controls.
 #include <windowsx.h>
 
+#include <stdexcept>
+
 #include "forms/form.h"
 #include "forms/form_state.h"
+#include "forms/handler_failure.h"
 
 namespace forms {
 namespace {
 
 Form* FormOf(HWND window) {
     return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+const char* EventName(Event event) {
+    switch (event) {
+        case Event::Load:
+            return "Load";
+        case Event::Click:
+            return "Click";
+        case Event::MouseDown:
+            return "MouseDown";
+        case Event::MouseMove:
+            return "MouseMove";
+        case Event::Timer:
+            return "Timer";
+        case Event::Close:
+            return "Close";
+    }
+    return "?";
 }
 
 bool IsButtonDown(UINT message) {
@@ -40,8 +61,12 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             return DefWindowProcA(window, message, wParam, lParam);
         }
         return form->HandleMessage(message, wParam, lParam);
+    } catch (const std::exception& e) {
+        // Nothing may unwind through the window system.
+        ReportHandlerFailure(form->layout_.name + ": " + e.what());
+        return DefWindowProcA(window, message, wParam, lParam);
     } catch (...) {
-        // A failing handler must not unwind through the window system.
+        ReportHandlerFailure(form->layout_.name + ": an exception that is not a std::exception");
         return DefWindowProcA(window, message, wParam, lParam);
     }
 }
@@ -71,6 +96,7 @@ LRESULT CALLBACK Form::ControlProc(HWND window, UINT message, WPARAM wParam, LPA
                 break;
         }
     } catch (...) {
+        ReportHandlerFailure("a control's window procedure failed");
     }
     return CallWindowProcA(original, window, message, wParam, lParam);
 }
@@ -150,7 +176,14 @@ void Form::Fire(const std::string& name, Event event) {
     if (it == handlers_.end() || !it->second) return;
     // A copy, so a handler that replaces its own registration keeps running.
     Handler handler = it->second;
-    handler();
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        ReportHandlerFailure(layout_.name + "." + name + " " + EventName(event) + ": " + e.what());
+    } catch (...) {
+        ReportHandlerFailure(layout_.name + "." + name + " " + EventName(event) +
+                             ": an exception that is not a std::exception");
+    }
 }
 
 void Form::OnTimer(UINT_PTR id) {

@@ -1,45 +1,48 @@
 #include "host/primitives.h"
 
 #include "host/clock.h"
-#include "host/send.h"
 
 namespace host {
 
-std::string GetText(HWND window) {
+std::string GetText(HostLink& link, HWND window) {
     LRESULT length = 0;
-    if (!SendToHost(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
+    if (!link.Send(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
     if (length > kMaxHostTextLength) length = kMaxHostTextLength;
     std::string buffer(static_cast<size_t>(length) + 1, '\0');
-    if (!SendToHost(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1,
-                    reinterpret_cast<LPARAM>(buffer.data()))) {
+    if (!link.Send(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1,
+                   reinterpret_cast<LPARAM>(buffer.data()))) {
         return {};
     }
     buffer.resize(static_cast<size_t>(length));
     return buffer;
 }
 
-void SetText(HWND window, const std::string& text) {
-    SendToHost(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+bool SetText(HostLink& link, HWND window, const std::string& text) {
+    return link.Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void SendEnterChar(HWND window) { SendToHost(window, WM_CHAR, VK_RETURN, 0); }
+bool SendEnterChar(HostLink& link, HWND window) { return link.Send(window, WM_CHAR, VK_RETURN, 0); }
 
-void SendClick(HWND window) {
-    SendToHost(window, WM_LBUTTONDOWN, 0, 0);
-    SendToHost(window, WM_LBUTTONUP, 0, 0);
+bool SendClick(HostLink& link, HWND window) {
+    return link.Send(window, WM_LBUTTONDOWN, 0, 0) && link.Send(window, WM_LBUTTONUP, 0, 0);
 }
 
-void PostClick(HWND window) {
-    PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
-    PostMessageA(window, WM_LBUTTONUP, 0, 0);
+namespace {
+
+bool PostPair(HWND window, UINT first, UINT second, WPARAM wParam) {
+    if (!window) return false;
+    return PostMessageA(window, first, wParam, 0) && PostMessageA(window, second, wParam, 0);
 }
 
-void PostKey(HWND window, WPARAM virtualKey) {
-    PostMessageA(window, WM_KEYDOWN, virtualKey, 0);
-    PostMessageA(window, WM_KEYUP, virtualKey, 0);
+}  // namespace
+
+bool PostClick(HWND window) { return PostPair(window, WM_LBUTTONDOWN, WM_LBUTTONUP, 0); }
+
+bool PostKey(HWND window, WPARAM virtualKey) {
+    return PostPair(window, WM_KEYDOWN, WM_KEYUP, virtualKey);
 }
 
-void PostClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
+bool PostClose(HWND window) { return window && PostMessageA(window, WM_CLOSE, 0, 0); }
 
 void PumpMessages() {
     // Messages that arrive while we dispatch are left for the next pump, so a

@@ -10,7 +10,7 @@ HWND StepChildChain(HWND parent, const char* cls, HWND from, int steps) {
     return current;
 }
 
-bool MeetsSignature(HWND window, std::initializer_list<Requirement> signature) {
+bool MeetsSignature(HWND window, const Requirement* first, const Requirement* last) {
     // Where each class's chain stands: the class, the step it has reached, and its handle.
     struct Chain {
         const char* cls;
@@ -19,7 +19,8 @@ bool MeetsSignature(HWND window, std::initializer_list<Requirement> signature) {
     };
     Chain chains[8] = {};
     size_t used = 0;
-    for (const Requirement& r : signature) {
+    for (; first != last; ++first) {
+        const Requirement& r = *first;
         Chain* chain = nullptr;
         for (size_t i = 0; i < used; ++i) {
             if (std::strcmp(chains[i].cls, r.cls) == 0) chain = &chains[i];

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
 #include <initializer_list>
 
 namespace host {
@@ -25,6 +26,15 @@ struct Requirement {
 
 // True when every requirement is met. Requirements of one class continue one
 // chain (so list them in rising N); the test stops at the first missing control.
-bool MeetsSignature(HWND window, std::initializer_list<Requirement> signature);
+bool MeetsSignature(HWND window, const Requirement* first, const Requirement* last);
+
+template <size_t N>
+bool MeetsSignature(HWND window, const Requirement (&signature)[N]) {
+    return MeetsSignature(window, signature, signature + N);
+}
+
+inline bool MeetsSignature(HWND window, std::initializer_list<Requirement> signature) {
+    return MeetsSignature(window, signature.begin(), signature.end());
+}
 
 }  // namespace host

@@ -16,23 +16,44 @@ namespace {
 
 constexpr char kTranscriptSpeaker[] = "You: ";
 constexpr char kLineEnd[] = "\r\n";
+constexpr int kIconSize = 24;
+constexpr int kAddedIconsTop = 150;
+
+// Adds the room's icons one at a time on the host's thread.
+void AddIcons(Host* host, HWND room, int left, DWORD intervalMs) {
+    if (left == 0 || !IsWindow(room)) return;
+    const int placed = static_cast<int>(Host::Children(room, host::kIconClass).size());
+    CreateControl(room, host::kIconClass, "", 4 + placed * (kIconSize + 3), kAddedIconsTop,
+                  kIconSize, kIconSize);
+    host->Later(intervalMs, [host, room, left, intervalMs] {
+        AddIcons(host, room, left - 1, intervalMs);
+    });
+}
 
 }  // namespace
 
 ChatRoom::ChatRoom(Host& host, const ChatRoomShape& shape, const std::string& caption,
-                   bool atBack)
+                   bool atBack, DWORD fillMs)
     : host_(host), said_(std::make_shared<Said>()) {
+    const bool slow = fillMs > 0 && shape.icons > 0;
     ChildLayout layout{caption,
                    {
                        {host::kStaticClass, shape.statics, "Chat"},
                        {host::kRichClass, shape.riches, ""},
                        {host::kComboboxClass, shape.comboboxes, "lobby"},
-                       {host::kIconClass, shape.icons, ""},
+                       {host::kIconClass, slow ? 0 : shape.icons, ""},
                        {host::kImageClass, shape.images, ""},
                        {host::kListboxClass, shape.listboxes, "people here"},
                    },
                    atBack};
     window_ = host_.OpenChild(layout);
+    if (slow) {
+        host_.ReportFault("slow", StepName(Step::Chat));
+        Host* h = &host_;
+        const HWND room = window_;
+        const DWORD intervalMs = fillMs / static_cast<DWORD>(shape.icons);
+        host_.Invoke([h, room, &shape, intervalMs] { AddIcons(h, room, shape.icons, intervalMs); });
+    }
     const auto riches = Host::Children(window_, host::kRichClass);
     if (!riches.empty()) transcript_ = riches[0];
     if (riches.size() > 1) inputBox_ = riches[1];
@@ -63,6 +84,21 @@ void ChatRoom::Type(const std::string& text) {
             InvalidateRect(inputBox_, nullptr, TRUE);
         }
     });
+}
+
+bool ChatRoom::Misbehave(const Fault& fault) {
+    if (!inputBox_) return false;
+    if (fault.kind == FaultKind::Hang) {
+        host_.HangOn(inputBox_, 0, fault.ms, StepName(fault.step));
+        return true;
+    }
+    if (fault.kind == FaultKind::Vanish) {
+        Host* h = &host_;
+        const HWND room = window_;
+        host_.VanishOn(inputBox_, 0, [h, room] { h->DestroyNow(room); }, StepName(fault.step));
+        return true;
+    }
+    return false;
 }
 
 std::vector<std::string> ChatRoom::LinesSaid() const {

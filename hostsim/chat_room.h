@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "hostsim/faults.h"
 #include "hostsim/host.h"
 
 namespace hostsim {
@@ -25,8 +26,11 @@ struct ChatRoomShape {
 // transcript (the first "RICHCNTL") and empties itself.
 class ChatRoom {
 public:
+    // With `fillMs`, the room's icons come one by one over that long, as a
+    // slow host fills a window.
     explicit ChatRoom(Host& host, const ChatRoomShape& shape = {},
-                      const std::string& caption = "Chat Room: lobby", bool atBack = false);
+                      const std::string& caption = "Chat Room: lobby", bool atBack = false,
+                      DWORD fillMs = 0);
 
     HWND window() const { return window_; }
     HWND transcript() const { return transcript_; }
@@ -36,6 +40,9 @@ public:
     void Type(const std::string& text);
     // Every line said in the room so far, oldest first. Safe from any thread.
     std::vector<std::string> LinesSaid() const;
+    // Fault: the host hangs, or the room goes, when its input box next gets a
+    // message from outside. False for a fault the room cannot have.
+    bool Misbehave(const Fault& fault);
 
 private:
     struct Said;

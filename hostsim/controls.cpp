@@ -13,9 +13,7 @@ constexpr const char* kControlClasses[] = {
     host::kToolbarClass, host::kToolbarBarClass,
 };
 
-// Upper bound on how long a hung control holds the host thread, so a test
-// that forgets to release it still ends.
-constexpr DWORD kLongestHangMs = 30000;
+// A longer text is set once the control exists (see CreateControl).
 constexpr size_t kLongestCreationText = 16 * 1024;
 
 void Paint(HWND window, ControlState* state) {
@@ -41,11 +39,6 @@ void Paint(HWND window, ControlState* state) {
 
 LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     ControlState* state = StateOf(window);
-    if (state && state->hungUntil &&
-        (message == WM_GETTEXT || message == WM_GETTEXTLENGTH || message == WM_SETTEXT)) {
-        // Once released the control answers again, this message included.
-        WaitForSingleObject(state->hungUntil, kLongestHangMs);
-    }
     switch (message) {
         case WM_NCCREATE: {
             auto* created = new ControlState;

@@ -17,8 +17,6 @@ struct ControlState {
     // to this before WM_GETTEXT arrives.
     bool shrinkOnRead = false;
     std::string shrunkText;
-    // Fault: the control stops answering until this event is set.
-    HANDLE hungUntil = nullptr;
 };
 
 // Registers the host's control classes ("_AOL_Icon", "RICHCNTL", ...) for this module.

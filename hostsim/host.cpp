@@ -8,12 +8,44 @@
 namespace hostsim {
 namespace {
 
-constexpr UINT kInvokeMessage = WM_APP + 1;  // lParam: std::function<void()>*, run and kept
+constexpr UINT kInvokeMessage = WM_APP + 1;  // lParam: std::shared_ptr<InvokeJob>*, run and freed
 constexpr UINT kPostMessage = WM_APP + 2;    // lParam: std::function<void()>*, run and freed
 constexpr UINT kFlushMessage = WM_APP + 3;   // lParam: an event to set
 constexpr char kMessageWindowClass[] = "hostsim messages";
-constexpr DWORD kInvokeLimitMs = 20000;
 constexpr DWORD kFlushLimitMs = 5000;
+// Upper bound on any hang, so a test that forgets to release one still ends.
+constexpr DWORD kLongestHangMs = 30000;
+
+// Work that Invoke hands to the host's thread. It may refer to the caller's
+// frame, so it runs while the caller waits or not at all.
+struct InvokeJob {
+    explicit InvokeJob(const std::function<void()>& w)
+        : work(w), done(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    ~InvokeJob() { CloseHandle(done); }
+    InvokeJob(const InvokeJob&) = delete;
+    InvokeJob& operator=(const InvokeJob&) = delete;
+    std::function<void()> work;
+    std::mutex lock;
+    bool started = false;
+    bool dropped = false;
+    HANDLE done;
+};
+
+// Waits for `event` (INFINITE: for ever) while answering what other threads
+// send to this one: the host may be sending to us meanwhile.
+bool WaitAnswering(HANDLE event, DWORD ms) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD elapsed = GetTickCount() - start;
+        if (ms != INFINITE && elapsed >= ms) return WaitForSingleObject(event, 0) == WAIT_OBJECT_0;
+        const DWORD left = ms == INFINITE ? INFINITE : ms - elapsed;
+        if (MsgWaitForMultipleObjects(1, &event, FALSE, left, QS_SENDMESSAGE) == WAIT_OBJECT_0) {
+            return true;
+        }
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
 
 constexpr int kFrameLeft = 545, kFrameTop = 0, kFrameWidth = 735, kFrameHeight = 640;
 constexpr int kToolbarHeight = 34, kIconSize = 28;
@@ -34,30 +66,51 @@ bool IsRecorded(UINT message) {
 
 LRESULT CALLBACK SentHook(int code, WPARAM fromThisThread, LPARAM lParam) {
     const auto* cwp = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && !fromThisThread && tCurrentHost && IsRecorded(cwp->message)) {
-        Record r{cwp->hwnd, cwp->message, false, cwp->wParam, cwp->lParam, {}};
-        if (cwp->message == WM_SETTEXT && cwp->lParam) {
-            r.text = reinterpret_cast<const char*>(cwp->lParam);
+    if (code == HC_ACTION && !fromThisThread && tCurrentHost) {
+        if (IsRecorded(cwp->message)) {
+            Record r{cwp->hwnd, cwp->message, false, cwp->wParam, cwp->lParam, {}};
+            if (cwp->message == WM_SETTEXT && cwp->lParam) {
+                r.text = reinterpret_cast<const char*>(cwp->lParam);
+            }
+            tCurrentHost->Append(r);
         }
-        tCurrentHost->Append(r);
+        tCurrentHost->FromOutside(cwp->hwnd, cwp->message, nullptr);
     }
     return CallNextHookEx(nullptr, code, fromThisThread, lParam);
 }
 
+LRESULT CALLBACK AnsweredHook(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* ret = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && tCurrentHost) tCurrentHost->AnsweredFromOutside(ret->hwnd, ret->message);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT CALLBACK PostedHook(int code, WPARAM removal, LPARAM lParam) {
-    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    // Only what an add-on posts counts: paints, timers and input are the host's own.
     if (code == HC_ACTION && (removal & PM_REMOVE) && tCurrentHost && msg->hwnd &&
         IsRecorded(msg->message)) {
         tCurrentHost->Append({msg->hwnd, msg->message, true, msg->wParam, msg->lParam, {}});
+        tCurrentHost->FromOutside(msg->hwnd, msg->message, msg);
     }
     return CallNextHookEx(nullptr, code, removal, lParam);
 }
 
 LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kInvokeMessage:
-            (*reinterpret_cast<std::function<void()>*>(lParam))();
+        case kInvokeMessage: {
+            std::unique_ptr<std::shared_ptr<InvokeJob>> handed(
+                reinterpret_cast<std::shared_ptr<InvokeJob>*>(lParam));
+            InvokeJob& job = **handed;
+            {
+                std::lock_guard<std::mutex> guard(job.lock);
+                if (job.dropped) return 0;
+                job.started = true;
+            }
+            job.work();
+            SetEvent(job.done);
             return 0;
+        }
         case kPostMessage: {
             std::unique_ptr<std::function<void()>> work(
                 reinterpret_cast<std::function<void()>*>(lParam));
@@ -66,6 +119,9 @@ LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         }
         case kFlushMessage:
             SetEvent(reinterpret_cast<HANDLE>(lParam));
+            return 0;
+        case WM_TIMER:
+            if (tCurrentHost) tCurrentHost->RunLater(wParam);
             return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -95,6 +151,12 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         case WM_CLOSE:
             // The host's main window goes only with the host itself.
             return 0;
+        case WM_NCDESTROY: {
+            const LRESULT result = DefFrameProcA(window, nullptr, message, wParam, lParam);
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            delete state;
+            return result;
+        }
     }
     return DefFrameProcA(window, state ? state->mdi : nullptr, message, wParam, lParam);
 }
@@ -154,14 +216,16 @@ struct FlowLayout {
 
 Host::Host() : Host(Options{}) {}
 
-Host::Host(Options options) {
+Host::Host(Options options)
+    : invokeLimitMs_(options.invokeLimitMs), onFault_(std::move(options.onFault)) {
     ready_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    release_ = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    release_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     thread_ = std::thread([this, options] { ThreadMain(options); });
     WaitForSingleObject(ready_, INFINITE);
 }
 
 Host::~Host() {
+    ++releases_;
     SetEvent(release_);
     PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
     thread_.join();
@@ -177,6 +241,7 @@ void Host::ThreadMain(Options options) {
                                 GetModuleHandleA(nullptr), nullptr);
     BuildFrame(options);
     sentHook_ = SetWindowsHookExA(WH_CALLWNDPROC, SentHook, nullptr, threadId_);
+    answeredHook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, AnsweredHook, nullptr, threadId_);
     postedHook_ = SetWindowsHookExA(WH_GETMESSAGE, PostedHook, nullptr, threadId_);
     SetEvent(ready_);
 
@@ -188,6 +253,7 @@ void Host::ThreadMain(Options options) {
         }
     }
     UnhookWindowsHookEx(sentHook_);
+    UnhookWindowsHookEx(answeredHook_);
     UnhookWindowsHookEx(postedHook_);
     DestroyWindow(frame_);
     DestroyWindow(messages_);
@@ -195,7 +261,7 @@ void Host::ThreadMain(Options options) {
 }
 
 void Host::BuildFrame(const Options& options) {
-    auto* state = new FrameState;  // owned by the frame for the thread's life
+    auto* state = new FrameState;  // owned by the frame, freed when it goes
     frame_ = CreateWindowExA(0, host::kFrameClass, "America  Online",
                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFrameLeft, kFrameTop,
                              kFrameWidth, kFrameHeight, nullptr, nullptr,
@@ -274,15 +340,46 @@ void Host::Invoke(const std::function<void()>& work) {
         work();
         return;
     }
-    std::function<void()> copy = work;
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutA(messages_, kInvokeMessage, 0, reinterpret_cast<LPARAM>(&copy),
-                        SMTO_NORMAL, kInvokeLimitMs, &ignored);
+    auto job = std::make_shared<InvokeJob>(work);
+    auto* handed = new std::shared_ptr<InvokeJob>(job);
+    // Sent without waiting for it, so it runs ahead of what was posted to the
+    // host, as a sent message would.
+    if (!SendNotifyMessageA(messages_, kInvokeMessage, 0, reinterpret_cast<LPARAM>(handed))) {
+        delete handed;
+        return;
+    }
+    if (WaitAnswering(job->done, invokeLimitMs_)) return;
+    {
+        std::lock_guard<std::mutex> guard(job->lock);
+        if (!job->started) {
+            job->dropped = true;
+            return;
+        }
+    }
+    // Begun already: it may write to this frame, so it is seen to its end.
+    WaitAnswering(job->done, INFINITE);
 }
 
 void Host::Post(std::function<void()> work) {
     auto* heap = new std::function<void()>(std::move(work));
     if (!PostMessageA(messages_, kPostMessage, 0, reinterpret_cast<LPARAM>(heap))) delete heap;
+}
+
+void Host::Later(DWORD ms, std::function<void()> work) {
+    Invoke([&] {
+        const UINT_PTR timer = nextTimer_++;
+        later_[timer] = std::move(work);
+        SetTimer(messages_, timer, ms, nullptr);
+    });
+}
+
+void Host::RunLater(UINT_PTR timer) {
+    KillTimer(messages_, timer);
+    const auto due = later_.find(timer);
+    if (due == later_.end()) return;
+    const std::function<void()> work = std::move(due->second);
+    later_.erase(due);
+    work();
 }
 
 void Host::SetClickAction(HWND control, std::function<void()> action) {
@@ -312,14 +409,81 @@ std::string Host::TextOf(HWND control) {
     return text;
 }
 
-void Host::Hang(HWND control) {
-    ResetEvent(release_);
-    Invoke([&] {
-        if (ControlState* s = StateOf(control)) s->hungUntil = release_;
+void Host::ReportFault(const std::string& what, const std::string& step) {
+    if (onFault_) onFault_(what, step);
+}
+
+void Host::Block(DWORD ms, const std::string& step) {
+    ReportFault("hang", step);
+    // Only a release that comes while this hang lasts ends it.
+    const unsigned releasesBefore = releases_;
+    const DWORD start = GetTickCount();
+    const DWORD longest = std::min(ms, kLongestHangMs);
+    for (DWORD waited = 0; releases_ == releasesBefore && waited < longest;
+         waited = GetTickCount() - start) {
+        WaitForSingleObject(release_, longest - waited);
+    }
+    ReportFault("hang over", step);
+}
+
+void Host::Arm(Trap trap) {
+    Invoke([&] { traps_.push_back(std::move(trap)); });
+}
+
+void Host::HangNow(DWORD ms, const std::string& step) {
+    // Sent without waiting, so it comes before anything queued after it, sent or posted.
+    auto* hang = new std::function<void()>([this, ms, step] { Block(ms, step); });
+    if (!SendNotifyMessageA(messages_, kPostMessage, 0, reinterpret_cast<LPARAM>(hang))) delete hang;
+}
+
+void Host::HangOn(HWND window, UINT message, DWORD ms, const std::string& step) {
+    Arm({window, message, true, ms, {}, step});
+}
+
+void Host::VanishOn(HWND window, UINT message, std::function<void()> goes,
+                    const std::string& step) {
+    Arm({window, message, false, 0, std::move(goes), step});
+}
+
+void Host::Release() {
+    ++releases_;
+    SetEvent(release_);
+    Invoke([this] {
+        traps_.clear();
+        answerFirst_.clear();
     });
 }
 
-void Host::Release() { SetEvent(release_); }
+void Host::FromOutside(HWND window, UINT message, MSG* posted) {
+    const auto sprung = std::find_if(traps_.begin(), traps_.end(), [&](const Trap& t) {
+        return (!t.window || t.window == window) && (!t.message || t.message == message);
+    });
+    if (sprung == traps_.end()) return;
+    Trap trap = std::move(*sprung);
+    traps_.erase(sprung);
+    if (trap.hang) {
+        Block(trap.ms, trap.step);
+    } else if (!posted) {
+        trap.window = window;
+        trap.message = message;
+        answerFirst_.push_back(std::move(trap));
+    } else {
+        posted->message = WM_NULL;
+        ReportFault("vanish", trap.step);
+        trap.goes();
+    }
+}
+
+void Host::AnsweredFromOutside(HWND window, UINT message) {
+    const auto answered = std::find_if(answerFirst_.begin(), answerFirst_.end(), [&](const Trap& t) {
+        return t.window == window && t.message == message;
+    });
+    if (answered == answerFirst_.end()) return;
+    Trap trap = std::move(*answered);
+    answerFirst_.erase(answered);
+    ReportFault("vanish", trap.step);
+    trap.goes();
+}
 
 void Host::ShrinkOnNextRead(HWND control, const std::string& shorter) {
     Invoke([&] {
@@ -356,14 +520,7 @@ void Host::Append(const Record& record) {
 void Host::Flush() {
     HANDLE done = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     PostMessageA(messages_, kFlushMessage, 0, reinterpret_cast<LPARAM>(done));
-    // Keep our own thread answering while we wait: the host may be sending to us.
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kFlushLimitMs) {
-        const DWORD r = MsgWaitForMultipleObjects(1, &done, FALSE, 50, QS_SENDMESSAGE);
-        if (r == WAIT_OBJECT_0) break;
-        MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
+    WaitAnswering(done, kFlushLimitMs);
     CloseHandle(done);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <optional>
 
 #include "host/clock.h"
 #include "host/signature.h"
@@ -14,12 +15,17 @@ namespace {
 
 constexpr char kTimerWindowClass[] = "hostsim im timers";
 constexpr char kFramePropState[] = "hostsim.im.state";
-constexpr char kVanishPropProc[] = "hostsim.im.vanish";
 constexpr int kSendIconNumber = 9;
 constexpr int kConversationIcons = 4;
 constexpr int kEditWindowIcons = 3;
 constexpr char kEditWindowCaption[] = "Enter Screen Name";
 constexpr DWORD kBoxWatchMs = 10;
+// How long a compose or conversation window that vanishes stays after it came:
+// long enough for the add-on to have seen it.
+constexpr DWORD kComposeVanishesAfterMs = 150;
+constexpr DWORD kConversationVanishesAfterMs = 250;
+constexpr int kIconSize = 24;
+constexpr int kAddedIconsTop = 90;
 
 constexpr const char* kMenuItems[ImService::kItemCount] = {
     "Contact List", "Locate a Member",      "Member Directory", "Away Message",
@@ -40,6 +46,9 @@ struct ImService::State : std::enable_shared_from_this<ImService::State> {
     UINT_PTR nextTimer = 1;
     bool awaitingMenuWindow = false;  // host thread only
     std::map<UINT_PTR, std::function<void()>> pending;  // host thread only
+    std::optional<Fault> fault;  // host thread only; goes off once
+    bool refuseNext = false;     // host thread only
+    const char* refusingStep = "";
 
     mutable std::mutex lock;
     std::vector<SentIM> sent;
@@ -49,11 +58,16 @@ struct ImService::State : std::enable_shared_from_this<ImService::State> {
     std::vector<ComposeHandles> composeWindows;
 
     void Later(DWORD ms, std::function<void()> work);
+    std::optional<Fault> Take(Step step);
+    void ArmOnControl(Step step, HWND control, HWND window);
+    void VanishAfter(DWORD ms, HWND window, const char* step);
+    void OnToolbarClick(HWND icon);
     void ShowMenu(HWND icon);
     void OpenCompose();
-    void AddComposeIcons(HWND compose, int left);
+    void AddIcons(HWND window, int left, DWORD intervalMs, std::function<void()> then);
     void ComposeFilled(HWND compose);
     void OnSend(HWND compose);
+    void Answer(HWND compose, const std::string& recipient, const std::string& text);
     void WatchForMessageBox(std::shared_ptr<bool> shown);
     void Remember(std::vector<HWND>& list, HWND w) {
         std::lock_guard<std::mutex> guard(lock);
@@ -107,18 +121,6 @@ LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
     return CallWindowProcA(state->frameProc, window, message, wParam, lParam);
 }
 
-// Answers the read, then goes away as a window the host closes would.
-LRESULT CALLBACK VanishingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto original = reinterpret_cast<WNDPROC>(GetPropA(window, kVanishPropProc));
-    const LRESULT result = CallWindowProcA(original, window, message, wParam, lParam);
-    if (message == WM_GETTEXT && InSendMessage()) {
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropA(window, kVanishPropProc);
-        SendMessageA(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
-    }
-    return result;
-}
-
 void RegisterTimerClass() {
     WNDCLASSA wc = {};
     if (GetClassInfoA(GetModuleHandleA(nullptr), kTimerWindowClass, &wc)) return;
@@ -145,8 +147,57 @@ void ImService::State::Later(DWORD ms, std::function<void()> work) {
     SetTimer(timers, id, ms, nullptr);
 }
 
+std::optional<Fault> ImService::State::Take(Step step) {
+    if (!fault || fault->step != step) return std::nullopt;
+    const std::optional<Fault> taken = fault;
+    fault.reset();
+    return taken;
+}
+
+// A fault on a control the add-on types into or clicks: the host's thread
+// stops there, or `window` goes away with it.
+void ImService::State::ArmOnControl(Step step, HWND control, HWND window) {
+    const std::optional<Fault> f = Take(step);
+    if (!f) return;
+    if (f->kind == FaultKind::Hang) host->HangOn(control, 0, f->ms, StepName(step));
+    if (f->kind == FaultKind::Vanish) {
+        Host* h = host;
+        host->VanishOn(control, 0, [h, window] { h->DestroyNow(window); }, StepName(step));
+    }
+}
+
+void ImService::State::VanishAfter(DWORD ms, HWND window, const char* step) {
+    Host* h = host;
+    Later(ms, [h, window, step] {
+        h->ReportFault("vanish", step);
+        h->DestroyNow(window);
+    });
+}
+
+void ImService::State::OnToolbarClick(HWND icon) {
+    const std::optional<Fault> f = Take(Step::Toolbar);
+    if (f && f->kind == FaultKind::Vanish) {
+        host->ReportFault("no menu", StepName(Step::Toolbar));
+        return;
+    }
+    // The menu runs its own loop; open it from the host's queue, after the click.
+    auto show = [self = shared_from_this(), icon] { self->ShowMenu(icon); };
+    if (f && f->kind == FaultKind::SlowFill) {
+        host->ReportFault("slow", StepName(Step::Toolbar));
+        Later(f->ms, show);
+    } else {
+        host->Post(show);
+    }
+}
+
 void ImService::State::ShowMenu(HWND icon) {
     if (!options.menuOpens) return;
+    const std::optional<Fault> f = Take(Step::Menu);
+    if (f && f->kind == FaultKind::Hang) host->HangOn(nullptr, WM_KEYDOWN, f->ms, "menu");
+    const bool dropsChoice = f && f->kind == FaultKind::Vanish;
+    const bool slow = f && f->kind == FaultKind::SlowFill;
+    if (slow) host->ReportFault("slow", StepName(Step::Menu));
+    const DWORD composeDelayMs = slow ? f->ms : options.composeDelayMs;
     HMENU sub = CreatePopupMenu();
     for (int i = 0; i < static_cast<int>(sizeof kSubMenuItems / sizeof kSubMenuItems[0]); ++i) {
         AppendMenuA(sub, MF_STRING, kFirstSubCommand + i, kSubMenuItems[i]);
@@ -172,40 +223,58 @@ void ImService::State::ShowMenu(HWND icon) {
                                       r.bottom, 0, frame, nullptr);
     awaitingMenuWindow = false;
     DestroyMenu(menu);  // and its submenu with it
+    if (dropsChoice) {
+        // The menu went without its choice taking effect.
+        host->ReportFault("vanish", StepName(Step::Menu));
+        return;
+    }
     {
         std::lock_guard<std::mutex> guard(lock);
         lastChoice = choice;
     }
     if (choice == kFirstCommand + kSendIMItem - 1 && options.composeOpens) {
-        Later(options.composeDelayMs, [self = shared_from_this()] { self->OpenCompose(); });
+        Later(composeDelayMs, [self = shared_from_this()] { self->OpenCompose(); });
     }
 }
 
 void ImService::State::OpenCompose() {
-    const bool slow = options.composeIconIntervalMs > 0;
+    const std::optional<Fault> f = Take(Step::Compose);
+    const bool hangs = f && f->kind == FaultKind::Hang;
+    const DWORD intervalMs = f && f->kind == FaultKind::SlowFill
+                                 ? f->ms / static_cast<DWORD>(std::max(1, options.composeIcons))
+                                 : options.composeIconIntervalMs;
+    const bool iconsLater = hangs || intervalMs > 0;
+    if (f && f->kind == FaultKind::SlowFill) host->ReportFault("slow", StepName(Step::Compose));
     const HWND compose = host->OpenChild({host::kComposeCaption,
                                           {{host::kEditClass, 1},
                                            {host::kRichClass, 1},
-                                           {host::kIconClass, slow ? 0 : options.composeIcons}}});
-    if (slow) {
-        AddComposeIcons(compose, options.composeIcons);
+                                           {host::kIconClass, iconsLater ? 0 : options.composeIcons}}});
+    // Stuck half-way through making the window, as a busy host is.
+    if (hangs) host->Block(f->ms, StepName(Step::Compose));
+    auto filled = [self = shared_from_this(), compose] { self->ComposeFilled(compose); };
+    if (iconsLater) {
+        AddIcons(compose, options.composeIcons, intervalMs, filled);
     } else {
-        ComposeFilled(compose);
+        filled();
+    }
+    if (f && f->kind == FaultKind::Vanish) {
+        VanishAfter(kComposeVanishesAfterMs, compose, StepName(Step::Compose));
     }
 }
 
-void ImService::State::AddComposeIcons(HWND compose, int left) {
-    if (!IsWindow(compose)) return;
+void ImService::State::AddIcons(HWND window, int left, DWORD intervalMs,
+                                std::function<void()> then) {
+    if (!IsWindow(window)) return;
     if (left == 0) {
-        ComposeFilled(compose);
+        if (then) then();
         return;
     }
-    constexpr int kIconSize = 24;
-    const int placed = static_cast<int>(Host::Children(compose, host::kIconClass).size());
-    CreateControl(compose, host::kIconClass, "", 4 + placed * (kIconSize + 3), 90, kIconSize,
-                  kIconSize);
-    Later(options.composeIconIntervalMs,
-          [self = shared_from_this(), compose, left] { self->AddComposeIcons(compose, left - 1); });
+    const int placed = static_cast<int>(Host::Children(window, host::kIconClass).size());
+    CreateControl(window, host::kIconClass, "", 4 + placed * (kIconSize + 3), kAddedIconsTop,
+                  kIconSize, kIconSize);
+    Later(intervalMs, [self = shared_from_this(), window, left, intervalMs, then] {
+        self->AddIcons(window, left - 1, intervalMs, then);
+    });
 }
 
 void ImService::State::ComposeFilled(HWND compose) {
@@ -216,6 +285,9 @@ void ImService::State::ComposeFilled(HWND compose) {
                                   FindWindowExA(compose, nullptr, host::kRichClass, nullptr), send});
     }
     if (send) host->SetClickAction(send, [self = shared_from_this(), compose] { self->OnSend(compose); });
+    ArmOnControl(Step::Recipient, FindWindowExA(compose, nullptr, host::kEditClass, nullptr), compose);
+    ArmOnControl(Step::Message, FindWindowExA(compose, nullptr, host::kRichClass, nullptr), compose);
+    ArmOnControl(Step::Send, send, compose);
 }
 
 void ImService::State::OnSend(HWND compose) {
@@ -223,8 +295,10 @@ void ImService::State::OnSend(HWND compose) {
         ControlText(FindWindowExA(compose, nullptr, host::kEditClass, nullptr));
     const std::string text = ControlText(FindWindowExA(compose, nullptr, host::kRichClass, nullptr));
     const bool refused =
-        recipient.empty() ||
+        refuseNext || recipient.empty() ||
         std::find(options.refused.begin(), options.refused.end(), recipient) != options.refused.end();
+    if (refuseNext) host->ReportFault("refuse", refusingStep);
+    refuseNext = false;
     if (refused) {
         // Shown from the host's queue, not from inside the click: the box's
         // modal loop would otherwise run inside this button's handler.
@@ -245,21 +319,41 @@ void ImService::State::OnSend(HWND compose) {
         sent.push_back(im);
     }
     if (options.onSent) options.onSent(im);
-    if (!options.answers) return;
-    // As the host does: the compose window gives way to the conversation.
-    host->Post([self = shared_from_this(), compose, recipient, text] {
-        if (IsWindow(compose)) self->host->DestroyNow(compose);
-        const Options& o = self->options;
-        const std::string caption = o.conversationCaption
-                                        ? o.conversationCaption(recipient)
-                                        : host::kConversationCaptionPrefix + recipient;
-        const HWND conversation = self->host->OpenChild(
-            {caption,
-             {{host::kRichClass, 1, ImService::SenderLine("You", text)},
-              {host::kRichClass, 1},
-              {host::kIconClass, kConversationIcons}}});
-        self->Remember(self->conversations, conversation);
-    });
+    const std::optional<Fault> f = Take(Step::Answer);
+    // Taken, then stuck before answering.
+    if (f && f->kind == FaultKind::Hang) host->Block(f->ms, StepName(Step::Answer));
+    if (f && f->kind == FaultKind::Vanish) host->ReportFault("no answer", StepName(Step::Answer));
+    if (!options.answers || (f && f->kind == FaultKind::Vanish)) return;
+    auto answer = [self = shared_from_this(), compose, recipient, text] {
+        self->Answer(compose, recipient, text);
+    };
+    if (f && f->kind == FaultKind::SlowFill) {
+        host->ReportFault("slow", StepName(Step::Answer));
+        Later(f->ms, answer);
+    } else {
+        host->Post(answer);
+    }
+}
+
+// As the host does: the compose window gives way to the conversation.
+void ImService::State::Answer(HWND compose, const std::string& recipient, const std::string& text) {
+    if (IsWindow(compose)) host->DestroyNow(compose);
+    const std::string caption = options.conversationCaption
+                                    ? options.conversationCaption(recipient)
+                                    : host::kConversationCaptionPrefix + recipient;
+    const HWND conversation =
+        host->OpenChild({caption,
+                         {{host::kRichClass, 1, ImService::SenderLine("You", text)},
+                          {host::kRichClass, 1},
+                          {host::kIconClass, kConversationIcons}}});
+    Remember(conversations, conversation);
+    const std::optional<Fault> f = Take(Step::Conversation);
+    if (f && f->kind == FaultKind::Hang) {
+        host->HangOn(conversation, 0, f->ms, StepName(Step::Conversation));
+    }
+    if (f && f->kind == FaultKind::Vanish) {
+        VanishAfter(kConversationVanishesAfterMs, conversation, StepName(Step::Conversation));
+    }
 }
 
 // The box tells nobody its handle, so it is looked for from its own modal
@@ -269,8 +363,18 @@ void ImService::State::WatchForMessageBox(std::shared_ptr<bool> shown) {
         if (!*shown) return;
         const HWND box = FindWindowA(host::kDialogClass, host::kHostMessageBoxCaption);
         if (box && GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId()) {
+            const HWND button = FindWindowExA(box, nullptr, host::kButtonClass, nullptr);
             self->Remember(self->boxes, box);
-            self->Remember(self->boxButtons, FindWindowExA(box, nullptr, host::kButtonClass, nullptr));
+            self->Remember(self->boxButtons, button);
+            const std::optional<Fault> f = self->Take(Step::Box);
+            if (f && f->kind == FaultKind::Hang) {
+                self->host->HangOn(button, 0, f->ms, StepName(Step::Box));
+            }
+            if (f && f->kind == FaultKind::Vanish) {
+                // Gone by itself before anyone pressed it.
+                self->host->ReportFault("vanish", StepName(Step::Box));
+                EndDialog(box, IDOK);
+            }
             return;
         }
         self->WatchForMessageBox(shown);
@@ -297,10 +401,7 @@ ImService::ImService(Host& host, Options options) : host_(host), state_(std::mak
     if (static_cast<int>(icons.size()) >= kMenuIcon) {
         const HWND icon = icons[kMenuIcon - 1];
         auto shared = state_;
-        // The menu runs its own loop; open it from the host's queue, after the click.
-        host.SetClickAction(icon, [shared, icon] {
-            shared->host->Post([shared, icon] { shared->ShowMenu(icon); });
-        });
+        host.SetClickAction(icon, [shared, icon] { shared->OnToolbarClick(icon); });
     }
 }
 
@@ -318,7 +419,66 @@ ImService::~ImService() {
 }
 
 HWND ImService::OpenIncomingIM(const std::string& sender, const std::vector<TranscriptLine>& lines) {
-    return OpenIMWindow(kIncomingCaptionPrefix + sender, Transcript(lines));
+    State* state = state_.get();
+    std::optional<Fault> f;
+    host_.Invoke([&] {
+        for (Step step : {Step::Search, Step::Sender, Step::Transcript, Step::Close}) {
+            if (!f) f = state->Take(step);
+        }
+    });
+    const auto is = [&](Step step, FaultKind kind) { return f && f->step == step && f->kind == kind; };
+    ImWindowShape shape;
+    const int icons = shape.icons;
+    if (is(Step::Search, FaultKind::SlowFill)) shape.icons = 0;
+    const HWND window = OpenIMWindow(kIncomingCaptionPrefix + sender, Transcript(lines), shape);
+    if (!f) return window;
+
+    const HWND transcript = FindWindowExA(window, nullptr, host::kRichClass, nullptr);
+    Host* h = &host_;
+    auto goes = [h, window] { h->DestroyNow(window); };
+    const char* step = StepName(f->step);
+    if (is(Step::Search, FaultKind::SlowFill)) {
+        host_.ReportFault("slow", step);
+        host_.Invoke([&] {
+            state->AddIcons(window, icons, f->ms / static_cast<DWORD>(icons), {});
+        });
+    }
+    // Hung while the add-on looks for the window, before it has asked anything.
+    if (is(Step::Search, FaultKind::Hang)) host_.HangNow(f->ms, step);
+    if (is(Step::Search, FaultKind::Vanish)) host_.VanishOn(window, 0, goes, step);
+    if (is(Step::Sender, FaultKind::Hang)) host_.HangOn(window, WM_GETTEXT, f->ms, step);
+    if (is(Step::Sender, FaultKind::Vanish)) host_.VanishOn(window, WM_GETTEXT, goes, step);
+    if (is(Step::Transcript, FaultKind::Hang)) host_.HangOn(transcript, 0, f->ms, step);
+    if (is(Step::Transcript, FaultKind::Vanish)) host_.VanishOn(transcript, 0, goes, step);
+    if (is(Step::Close, FaultKind::Hang)) host_.HangOn(window, WM_CLOSE, f->ms, step);
+    return window;
+}
+
+void ImService::Misbehave(const Fault& fault) {
+    State* state = state_.get();
+    Host* host = &host_;
+    host_.Invoke([&] {
+        if (fault.kind == FaultKind::Refuse || fault.step == Step::Box) {
+            state->refuseNext = true;
+            state->refusingStep = StepName(fault.step);
+        }
+        if (fault.kind == FaultKind::Refuse) return;
+        const std::vector<HWND> icons = host->toolbarIcons();
+        if (fault.step == Step::Toolbar && fault.kind == FaultKind::Hang &&
+            static_cast<int>(icons.size()) >= kMenuIcon) {
+            host->HangOn(icons[kMenuIcon - 1], 0, fault.ms, StepName(fault.step));
+            return;
+        }
+        state->fault = fault;
+    });
+}
+
+void ImService::Behave() {
+    State* state = state_.get();
+    host_.Invoke([state] {
+        state->fault.reset();
+        state->refuseNext = false;
+    });
 }
 
 HWND ImService::OpenIMWindow(const std::string& caption, const std::string& transcript,
@@ -346,11 +506,8 @@ HWND ImService::OpenEditWindow() {
 }
 
 void ImService::VanishOnCaptionRead(HWND window) {
-    host_.Invoke([window] {
-        SetPropA(window, kVanishPropProc,
-                 reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(VanishingProc));
-    });
+    Host* host = &host_;
+    host_.VanishOn(window, WM_GETTEXT, [host, window] { host->DestroyNow(window); }, "sender");
 }
 
 std::string ImService::SenderLine(const std::string& name, const std::string& text) {

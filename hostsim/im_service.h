@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "hostsim/faults.h"
 #include "hostsim/host.h"
 
 namespace hostsim {
@@ -88,7 +89,8 @@ public:
     ImService(const ImService&) = delete;
     ImService& operator=(const ImService&) = delete;
 
-    // Opens an incoming message from `sender` with these lines, first in child order.
+    // Opens an incoming message from `sender` with these lines, first in child
+    // order. A fault armed for the incoming window's steps goes with it.
     HWND OpenIncomingIM(const std::string& sender, const std::vector<TranscriptLine>& lines);
     // Opens an instant-message window with any caption, transcript and shape.
     HWND OpenIMWindow(const std::string& caption, const std::string& transcript,
@@ -97,6 +99,12 @@ public:
     HWND OpenEditWindow();
     // Fault: `window` goes away right after it has answered a read of its caption.
     void VanishOnCaptionRead(HWND window);
+    // Fault: the host misbehaves the next time an exchange reaches the step
+    // (any but the chat room's and the transfer's). One at a time; a refusal
+    // (and a fault at the box, which needs one) refuses the next send.
+    void Misbehave(const Fault& fault);
+    // Disarms what has not gone off.
+    void Behave();
 
     // A transcript line as the host writes it: a tab, the name, a colon, a
     // tab and a space, the text, and one trailing space.

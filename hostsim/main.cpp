@@ -4,8 +4,11 @@
 //   hostsim.exe --command "VERB<TAB>ARG..."       tell the running host what to do
 //
 // Verbs: im SENDER TEXT, im-window CAPTION TRANSCRIPT (both escaped as in the
-// event log), chat-open, chat-type TEXT, edit-open, transfer-start,
-// transfer-end, quit.
+// event log), chat-open, chat-close, chat-type TEXT, edit-open,
+// transfer-start, transfer-end, fault STEP KIND [SECONDS], release, quit. A
+// fault (hang, vanish, slow, refuse) goes off once, the next time an exchange
+// reaches the step (hostsim/faults.h names them); release ends any hang and
+// disarms the rest.
 #include <windows.h>
 
 #include <cstdio>

@@ -52,6 +52,12 @@ std::string ControlText(HWND control) {
 OperatorWindow::OperatorWindow(const Options& options) : log_(options.logPath) {
     Host::Options hostOptions;
     hostOptions.visible = options.showHost;
+    // Written from the host's thread as the fault goes off; the log is
+    // shared safely, and a test times its next move by it.
+    EventLog* log = &log_;
+    hostOptions.onFault = [log](const std::string& what, const std::string& step) {
+        log->Write("fault", what, step);
+    };
     host_ = std::make_unique<Host>(hostOptions);
     ImService::Options imOptions;
     imOptions.refused = options.refused;
@@ -130,9 +136,16 @@ bool OperatorWindow::Execute(const std::string& line) {
         Track(ims_->OpenIMWindow(caption, UnescapeField(c.arg(1))), "incoming", caption);
     } else if (c.verb == "chat-open") {
         if (!chat_) {
-            chat_ = std::make_unique<ChatRoom>(*host_);
+            chat_ = std::make_unique<ChatRoom>(*host_, ChatRoomShape{}, "Chat Room: lobby", false,
+                                               chatFillMs_);
+            chatFillMs_ = 0;
             chatLinesSeen_ = 0;
             Track(chat_->window(), "chat", "Chat Room: lobby");
+        }
+    } else if (c.verb == "chat-close") {
+        if (chat_) {
+            host_->DestroyNow(chat_->window());
+            chat_.reset();
         }
     } else if (c.verb == "chat-type") {
         if (chat_) chat_->Type(c.arg(0));
@@ -150,6 +163,17 @@ bool OperatorWindow::Execute(const std::string& line) {
             log_.Write("transfer", "end");
             Show("transfer ended");
         }
+    } else if (c.verb == "fault") {
+        const std::optional<Fault> fault = ParseFault(c.arg(0), c.arg(1), c.arg(2));
+        if (!fault || !Misbehave(*fault)) return false;
+        log_.Write("armed", StepName(fault->step), FaultKindName(fault->kind));
+        Show(std::string("armed: ") + FaultKindName(fault->kind) + " at " + StepName(fault->step));
+    } else if (c.verb == "release") {
+        host_->Release();
+        ims_->Behave();
+        chatFillMs_ = 0;
+        log_.Write("released", "");
+        Show("released");
     } else if (c.verb == "quit") {
         PostQuitMessage(0);
     } else {
@@ -181,6 +205,22 @@ void OperatorWindow::Poll() {
         Show("closed " + it->kind + ": " + it->caption);
         if (chat_ && it->window == chat_->window()) chat_.reset();
         it = tracked_.erase(it);
+    }
+}
+
+bool OperatorWindow::Misbehave(const Fault& fault) {
+    switch (fault.step) {
+        case Step::Chat:
+            if (fault.kind == FaultKind::SlowFill) {
+                chatFillMs_ = fault.ms;
+                return true;
+            }
+            return chat_ && chat_->Misbehave(fault);
+        case Step::Transfer:
+            return transfer_ && transfer_->Misbehave(fault);
+        default:
+            ims_->Misbehave(fault);
+            return true;
     }
 }
 

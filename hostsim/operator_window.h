@@ -48,6 +48,7 @@ private:
     void Track(HWND window, const std::string& kind, const std::string& caption);
     void Poll();
     void OnButton(int id);
+    bool Misbehave(const Fault& fault);
 
     EventLog log_;
     std::unique_ptr<Host> host_;
@@ -56,6 +57,7 @@ private:
     std::unique_ptr<Transfer> transfer_;
     std::vector<Tracked> tracked_;
     size_t chatLinesSeen_ = 0;
+    DWORD chatFillMs_ = 0;  // the next chat room opened fills this slowly
     size_t sentSeen_ = 0;
 
     HWND window_ = nullptr;

@@ -16,6 +16,16 @@ std::string ProgressLine(const std::string& what, int percent) {
     return what + "... " + std::to_string(percent) + "%";
 }
 
+// On the host's thread: the transfer window goes and the frame takes input again.
+void CloseTransferWindow(HWND frame, HWND window) {
+    DestroyWindow(window);
+    // The frame lays its document area out afresh over the freed strip.
+    RECT client;
+    GetClientRect(frame, &client);
+    SendMessageA(frame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    EnableWindow(frame, TRUE);
+}
+
 }  // namespace
 
 Transfer::Transfer(Host& host, const std::string& what) : host_(host), what_(what) {
@@ -57,17 +67,25 @@ void Transfer::SetProgress(int percent) {
     });
 }
 
+bool Transfer::Misbehave(const Fault& fault) {
+    if (!window_) return false;
+    if (fault.kind == FaultKind::Hang) {
+        host_.HangOn(window_, 0, fault.ms, StepName(fault.step));
+        return true;
+    }
+    if (fault.kind == FaultKind::Vanish) {
+        // By handles: this object may have gone by the time it goes off.
+        const HWND frame = host_.frame(), window = window_;
+        host_.VanishOn(window_, 0, [frame, window] { CloseTransferWindow(frame, window); },
+                       StepName(fault.step));
+        return true;
+    }
+    return false;
+}
+
 void Transfer::End() {
     if (!window_) return;
-    host_.Invoke([&] {
-        const HWND frame = host_.frame();
-        DestroyWindow(window_);
-        // The frame lays its document area out afresh over the freed strip.
-        RECT client;
-        GetClientRect(frame, &client);
-        SendMessageA(frame, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
-        EnableWindow(frame, TRUE);
-    });
+    host_.Invoke([&] { CloseTransferWindow(host_.frame(), window_); });
     window_ = nullptr;
     progress_ = nullptr;
 }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "hostsim/faults.h"
 #include "hostsim/host.h"
 
 namespace hostsim {
@@ -25,6 +26,9 @@ public:
 
     void SetProgress(int percent);
     void End();
+    // Fault: the host hangs, or the transfer ends, when its window next gets a
+    // message from outside. False for a fault a transfer cannot have.
+    bool Misbehave(const Fault& fault);
 
 private:
     Host& host_;

@@ -48,10 +48,12 @@ void SendChatLine(const std::string& ChatText) {
     // and could type into some other program's rich-text window.
     if (!room) return;
     const HWND box = host::NthChild(room, kRichClass, kInputBoxRich);
-    const std::string halfTyped = host::GetText(box);
-    host::SetText(box, ChatText);
-    host::SendEnterChar(box);
-    if (!halfTyped.empty()) host::SetText(box, halfTyped);
+    host::HostLink link;
+    const std::string halfTyped = host::GetText(link, box);
+    // Unread, what the user had half-typed would be lost under our line.
+    if (link.cut()) return;
+    if (!host::SetText(link, box, ChatText) || !host::SendEnterChar(link, box)) return;
+    if (!halfTyped.empty()) host::SetText(link, box, halfTyped);
 }
 
 }  // namespace outgoing

@@ -1,9 +1,11 @@
 #include "outgoing/send_im.h"
 
-#include "host/clock.h"
+#include <algorithm>
+
 #include "host/primitives.h"
 #include "host/search.h"
 #include "host/signature.h"
+#include "host/wait.h"
 #include "host/window_names.h"
 #include "outgoing/toolbar_menu.h"
 
@@ -30,9 +32,24 @@ HWND FindHostMessageBox() { return FindWindowA(host::kDialogClass, host::kHostMe
 
 }  // namespace
 
-ComposeWindow FindComposeWindow(HWND mdiClient) {
+std::vector<HWND> OpenComposeWindows(HWND mdiClient) {
+    std::vector<HWND> open;
+    if (!mdiClient) return open;
+    for (HWND w = FindWindowExA(mdiClient, nullptr, host::kChildClass, host::kComposeCaption); w;
+         w = FindWindowExA(mdiClient, w, host::kChildClass, host::kComposeCaption)) {
+        open.push_back(w);
+    }
+    return open;
+}
+
+ComposeWindow FindComposeWindow(HWND mdiClient, const std::vector<HWND>& present) {
     ComposeWindow c;
-    c.window = FindWindowExA(mdiClient, nullptr, host::kChildClass, host::kComposeCaption);
+    for (HWND w : OpenComposeWindows(mdiClient)) {
+        if (std::find(present.begin(), present.end(), w) == present.end()) {
+            c.window = w;
+            break;
+        }
+    }
     // Under handle 0 the lookups would search the top-level windows instead.
     if (!c.window) return c;
     c.recipient = FindWindowExA(c.window, nullptr, host::kEditClass, nullptr);
@@ -45,65 +62,81 @@ ComposeWindow FindComposeWindow(HWND mdiClient) {
     return c;
 }
 
-void SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter) {
-    // Without the host's menu no compose window of ours is coming; one that
-    // is open now is the user's own and must not be typed into.
-    if (!RunToolbarMenu(kInstantMessageIcon, kSendInstantMessageItem, false, 0)) return;
+bool SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
+            const std::function<void()>& beforeSending, const SendImLimits& limits) {
+    host::HostLink link;
     const HWND mdi = host::FindHostMdiClient();
+    // A compose window open before our menu choice is the user's (or one a
+    // slow host brought after an earlier try gave up): never typed into.
+    const std::vector<HWND> present = OpenComposeWindows(mdi);
+    // Without the host's menu no compose window of ours is coming.
+    if (!RunToolbarMenu(link, kInstantMessageIcon, kSendInstantMessageItem, false, 0, limits.menu))
+        return false;
 
-    ComposeWindow compose;
-    const double composeStart = host::MonotonicSeconds();
-    for (;;) {
-        host::PumpMessages();
-        compose = FindComposeWindow(mdi);
-        host::Pause(kComposePollSeconds);
-        // The host creates the window's controls one by one after the window
-        // itself, and while only a few icons exist the 9-step chain wraps onto
-        // one of them: the window looks ready and the wrong icon would be
-        // pressed. It is taken once a second look finds it unchanged (with one
-        // and with three icons the chain lands on the same icon, so the count
-        // of controls is compared too).
-        if (compose.ready() && FindComposeWindow(mdi) == compose) break;
-        if (host::MonotonicSeconds() - composeStart >= kComposeWaitLimitSeconds) {
-            // A compose window that opened but never became usable is not left
-            // behind half-made for the user.
-            host::PostClose(compose.window);
-            return;
-        }
+    // The host creates the window's controls one by one after the window
+    // itself, and while only a few icons exist the 9-step chain wraps onto one
+    // of them: the window looks ready and the wrong icon would be pressed. It
+    // is taken once it is found unchanged on two looks a poll apart and again
+    // after the pause before typing, so a host that adds a control every few
+    // tenths of a second is still waited for (with one and with three icons
+    // the chain lands on the same icon, so the count of controls is compared
+    // too).
+    ComposeWindow compose;  // as the last look found it
+    const auto steady = [&] {
+        const ComposeWindow seen = FindComposeWindow(mdi, present);
+        const bool same = seen.ready() && seen == compose;
+        compose = seen;
+        return same;
+    };
+    const bool ready = host::WaitFor(
+        [&] { return steady() && (host::Pause(kBeforeTypingSeconds), steady()); },
+        limits.compose, kComposePollSeconds);
+    if (!ready) {
+        // A compose window that opened but never became usable is not left
+        // behind half-made for the user.
+        host::PostClose(compose.window);
+        return false;
     }
 
-    host::Pause(kBeforeTypingSeconds);
-    host::SetText(compose.recipient, ScreenName);
-    host::SetText(compose.message, Message);
-    host::Pause(kBeforeSendSeconds);
+    // A host that did not take the typing (hung, or its window gone) gets no
+    // click: the message would go out half-typed or to the wrong person.
+    const bool typed = host::SetText(link, compose.recipient, ScreenName) &&
+                       host::SetText(link, compose.message, Message);
+    if (typed) host::Pause(kBeforeSendSeconds);
+    if (!typed || !IsWindow(compose.send)) {
+        host::PostClose(compose.window);
+        return false;
+    }
+    if (beforeSending) beforeSending();
     host::PostClick(compose.send);
 
     const std::string conversationCaption = host::kConversationCaptionPrefix + ScreenName;
-    const double answerStart = host::MonotonicSeconds();
     bool conversationOpened = false;
-    for (;;) {
-        host::PumpMessages();
-        conversationOpened = FindConversationWindow(mdi, conversationCaption) != nullptr;
-        const bool refused = FindHostMessageBox() != nullptr;
-        host::Pause(kAnswerPollSeconds);
-        if (conversationOpened || refused) break;
-        if (host::MonotonicSeconds() - answerStart >= kAnswerWaitLimitSeconds) {
-            // Left open, it would be taken for the next message's compose window.
-            host::PostClose(compose.window);
-            return;
-        }
+    const bool answered = host::WaitFor(
+        [&] {
+            conversationOpened = FindConversationWindow(mdi, conversationCaption) != nullptr;
+            return conversationOpened || FindHostMessageBox() != nullptr;
+        },
+        limits.answer, kAnswerPollSeconds);
+    if (!answered) {
+        // Left open, it would be taken for the next message's compose window.
+        host::PostClose(compose.window);
+        return true;
     }
+    // The host gets the poll's pause before we act on its answer.
+    host::Pause(kAnswerPollSeconds);
 
     // Looked up again: the host may have changed its windows during the pause.
     if (conversationOpened) {
         if (CloseAfter) host::PostClose(FindConversationWindow(mdi, conversationCaption));
-        return;
+        return true;
     }
     // Under handle 0 the button lookup would take any top-level button.
     if (const HWND box = FindHostMessageBox()) {
         host::PostClick(FindWindowExA(box, nullptr, host::kButtonClass, nullptr));
     }
     host::PostClose(compose.window);
+    return true;
 }
 
 }  // namespace outgoing

@@ -1,7 +1,11 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "outgoing/toolbar_menu.h"
 
 namespace outgoing {
 
@@ -9,6 +13,13 @@ namespace outgoing {
 // its answer to the send, before giving up.
 constexpr double kComposeWaitLimitSeconds = 10.0;
 constexpr double kAnswerWaitLimitSeconds = 10.0;
+
+// SendIM's three waits for the host; tests shorten them.
+struct SendImLimits {
+    double menu = kMenuWaitLimitSeconds;
+    double compose = kComposeWaitLimitSeconds;
+    double answer = kAnswerWaitLimitSeconds;
+};
 
 // The host's "Send Instant Message" window and the controls we type into and
 // press. `ready()` only when all four were found.
@@ -25,14 +36,23 @@ struct ComposeWindow {
     }
 };
 
-// Looks the compose window and its controls up under the host's document area.
-ComposeWindow FindComposeWindow(HWND mdiClient);
+// Looks the compose window and its controls up under the host's document
+// area: the first in child order that is not one of `present`.
+ComposeWindow FindComposeWindow(HWND mdiClient, const std::vector<HWND>& present = {});
+
+// The compose windows open under the host's document area.
+std::vector<HWND> OpenComposeWindows(HWND mdiClient);
 
 // Sends `Message` to `ScreenName` through the host's compose window, as a
 // user would, then deals with the host's answer: the conversation window it
 // opens (closed when `CloseAfter`), or its "America Online" box (pressed
-// away, and the compose window closed). Reports nothing; when the host does
-// not answer in time, closes the compose window it opened and returns.
-void SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter);
+// away, and the compose window closed). When the host does not answer in
+// time, closes the compose window it opened and returns.
+// `beforeSending` runs just before send is pressed. Returns whether it was
+// pressed: from then on the message may have gone out, whatever the host
+// answers; before it, nothing has (and no compose window of ours is left
+// open, half-filled or not).
+bool SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
+            const std::function<void()>& beforeSending = {}, const SendImLimits& limits = {});
 
 }  // namespace outgoing

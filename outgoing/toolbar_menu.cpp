@@ -6,18 +6,20 @@
 
 #include "forms/units.h"
 #include "host/app_activate.h"
-#include "host/clock.h"
 #include "host/cursor.h"
 #include "host/primitives.h"
 #include "host/signature.h"
+#include "host/wait.h"
 #include "host/window_names.h"
 
 namespace outgoing {
 namespace {
 
-// Between looks for the menu the thread sleeps until a message comes or this
-// passes, rather than spinning on the host.
+// How often we look for the menu; between looks our windows run.
 constexpr double kMenuPollSeconds = 0.01;
+// How long a host menu left open gets to close on Escape; a host that answers
+// our messages closes it at once.
+constexpr double kLeftOpenMenuLimitSeconds = 2.0;
 
 // A shown popup menu of the host's own thread. Another program's menu, or
 // ours, may be on screen too and must never get the host's keys.
@@ -32,17 +34,42 @@ HWND FindHostMenu(DWORD hostThread) {
     return nullptr;
 }
 
+// Closes whatever menu the host shows, a level at a time, with our messages
+// running; false when one is still open at the limit.
+bool CloseHostMenus(DWORD hostThread) {
+    HWND escaped = nullptr;
+    return host::WaitFor(
+        [&] {
+            const HWND menu = FindHostMenu(hostThread);
+            if (menu && menu != escaped) host::PostKey(menu, VK_ESCAPE);
+            escaped = menu;
+            return !menu;
+        },
+        kLeftOpenMenuLimitSeconds, kMenuPollSeconds);
+}
+
 }  // namespace
 
-bool RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber) {
-    const host::SavedCursorPos pointer;
+bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool SubMenu,
+                    int SubItemNumber, double menuLimitSeconds) {
+    // The caption is asked for before the pointer is parked, so a host that
+    // does not answer costs the user nothing.
+    const HWND frame = FindWindowA(host::kFrameClass, nullptr);
+    const std::string title = host::GetText(link, frame);
+    if (link.cut()) return false;
+
+    host::SavedCursorPos pointer;
     // The screen's size in twips, taken as pixels: far beyond the bottom-right
     // corner, where the platform clamps the pointer.
     const SIZE corner = forms::ScreenSizeTwips();
-    SetCursorPos(corner.cx, corner.cy);
+    pointer.Park({corner.cx, corner.cy});
+    host::AppActivate(title);
 
-    const HWND frame = FindWindowA(host::kFrameClass, nullptr);
-    host::AppActivate(host::GetText(frame));
+    // A host menu already open is none of ours to drive: one that came after
+    // an earlier try had given up on it, or the user's. Our keys would go to
+    // it while our click closed it and opened ours, which then got none.
+    const DWORD hostThread = GetWindowThreadProcessId(frame, nullptr);
+    if (!CloseHostMenus(hostThread)) return false;
 
     const HWND toolbar = FindWindowExA(frame, nullptr, host::kToolbarClass, nullptr);
     const HWND bar = FindWindowExA(toolbar, nullptr, host::kToolbarBarClass, nullptr);
@@ -51,16 +78,10 @@ bool RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNum
     if (!icon) return false;
     host::PostClick(icon);
 
-    const DWORD hostThread = GetWindowThreadProcessId(frame, nullptr);
-    const double start = host::MonotonicSeconds();
     HWND menu = nullptr;
-    for (;;) {
-        host::PumpMessages();
-        menu = FindHostMenu(hostThread);
-        if (menu) break;
-        if (host::MonotonicSeconds() - start >= kMenuWaitLimitSeconds) return false;
-        host::WaitForMessageOrTimeout(kMenuPollSeconds);
-    }
+    if (!host::WaitFor([&] { return (menu = FindHostMenu(hostThread)) != nullptr; },
+                       menuLimitSeconds, kMenuPollSeconds))
+        return false;
 
     for (int i = 0; i < ItemNumber; ++i) host::PostKey(menu, VK_DOWN);
     if (SubMenu) {

@@ -186,7 +186,8 @@ TEST(SendChatLine, WithoutAHostNoOtherProgramsRichTextIsTypedInto) {
     }
     SendChatLine("hello");
     for (HWND w : strangers) {
-        EXPECT_EQ(host::GetText(w), "");
+        host::HostLink link;
+        EXPECT_EQ(host::GetText(link, w), "");
         DestroyWindow(w);
     }
 }

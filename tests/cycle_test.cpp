@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "answer/cycle.h"
+#include "host/signature.h"
+#include "host/window_names.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
 #include "support/msg_sequence.h"
@@ -114,6 +116,48 @@ TEST(AnsweringCycle, AWindowThatVanishesLeavesItsEmptyEntriesInTheLogs) {
     ASSERT_EQ(main.senders.size(), 1u);
     ASSERT_EQ(main.messages.size(), 1u);
     EXPECT_EQ(main.messages[0], "");
+    EXPECT_FALSE(IsWindow(incoming));
+}
+
+TEST(AnsweringCycle, TheWindowReadIsTheOneLoggedAnsweredAndClosedEvenWhenItGoesMidRead) {
+    Host host;
+    FakeMainWindow main;
+    ImService service(host);
+    service.OpenIncomingIM("behind", {{"behind", "still here"}});
+    const HWND first = service.OpenIncomingIM("first", {{"first", "going"}});
+    service.VanishOnCaptionRead(first);
+
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        answer::RunAnsweringCycle(main.Log());
+        testsupport::Settle(host);
+    }
+    // The window that went mid-read keeps its own, emptied, entry; the one
+    // behind it is read, answered and closed once, by a cycle of its own.
+    EXPECT_EQ(main.senders, (std::vector<std::string>{"first", "behind"}));
+    EXPECT_EQ(main.messages, (std::vector<std::string>{"", "still here"}));
+    ASSERT_EQ(service.Sent().size(), 1u);
+    EXPECT_EQ(service.Sent()[0].recipient, "behind");
+}
+
+TEST(AnsweringCycle, AMessageTheHostWouldNotLetUsReadStaysUnloggedAndIsAnsweredLater) {
+    Host host;
+    FakeMainWindow main;
+    ImService service(host);
+    const HWND incoming = service.OpenIncomingIM("slow", {{"slow", "wait for me"}});
+    host.HangOn(host::NthChild(incoming, host::kRichClass, 1), 0, INFINITE, "transcript");
+
+    answer::RunAnsweringCycle(main.Log());
+    EXPECT_TRUE(main.senders.empty());
+    EXPECT_EQ(service.MenusOpened(), 0);
+    host.Release();
+    testsupport::Settle(host);
+    EXPECT_TRUE(IsWindow(incoming));
+
+    answer::RunAnsweringCycle(main.Log());
+    testsupport::Settle(host);
+    EXPECT_EQ(main.senders, std::vector<std::string>{"slow"});
+    EXPECT_EQ(main.messages, std::vector<std::string>{"wait for me"});
+    EXPECT_EQ(service.Sent().size(), 1u);
     EXPECT_FALSE(IsWindow(incoming));
 }
 

@@ -1,5 +1,6 @@
 // The forms runtime on the real layouts: hit-testing in stacking order,
 // reloading, the hidden menu holder, timer re-entrancy, focus and colours.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -301,9 +302,40 @@ TEST(Properties, UnknownNamesThrowAndAnUnloadedFormIsQuiet) {
     EXPECT_THROW(idler.SetText("Label99", "x"), std::invalid_argument);
     EXPECT_THROW(idler.SetTimerEnabled("Timer9", true), std::invalid_argument);
     EXPECT_THROW(idler.PopupMenu("options"), std::invalid_argument);
+    // bound handlers are checked where they are bound, not found dead later
+    const std::pair<const char*, Event> wrong[] = {
+        {"Comand1", Event::Click}, {"Timer1", Event::Click}, {"Command1", Event::Timer},
+        {"idle", Event::Click},    {forms::kForm, Event::Click}};
+    for (const auto& [name, event] : wrong)
+        EXPECT_THROW(idler.On(name, event, [] {}), std::invalid_argument) << name;
     idler.SetText("Label2", "5");  // not loaded: nothing happens
     EXPECT_EQ(idler.Text("Label2"), "");
     EXPECT_EQ(idler.Hwnd(), nullptr);
+}
+
+TEST(Handlers, AnExceptionAHandlerLetsOutIsReportedAndTheFormGoesOn) {
+    Form idler(layouts::Form4Layout());
+    int clicks = 0;
+    idler.On("Command1", Event::Click, [&] {
+        ++clicks;
+        throw std::runtime_error("no such reason");
+    });
+    idler.Load();
+    testing::TestPartResultArray reported;
+    {
+        testing::ScopedFakeTestPartResultReporter intercept(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &reported);
+        HWND button = idler.ControlHwnd("Command1");
+        for (int i = 0; i < 2; ++i)
+            SendMessageA(idler.Hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button));
+    }
+    EXPECT_EQ(clicks, 2);
+    ASSERT_EQ(reported.size(), 2);
+    EXPECT_NE(std::string(reported.GetTestPartResult(0).message())
+                  .find("Form4.Command1 Click: no such reason"),
+              std::string::npos)
+        << reported.GetTestPartResult(0).message();
 }
 
 TEST(Labels, AutoSizeKeepsTheCentreOfACentredLabel) {

@@ -1,12 +1,14 @@
 // Reading, writing, pressing and waiting against the simulated host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "host/clock.h"
 #include "host/primitives.h"
-#include "host/send.h"
+#include "host/host_link.h"
 #include "host/signature.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
@@ -19,6 +21,31 @@ using testsupport::Expected;
 using testsupport::kPosted;
 using testsupport::kSent;
 
+// A window of our own, to see what our thread dispatches.
+class OwnWindow {
+public:
+    OwnWindow() {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "primitives test window";
+        RegisterClassA(&wc);
+        window = CreateWindowA(wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    ~OwnWindow() { DestroyWindow(window); }
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        auto* self = reinterpret_cast<OwnWindow*>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        if (self && m == WM_LBUTTONUP) ++self->clicks;
+        if (self && m == WM_TIMER && self->onDispatch) self->onDispatch();
+        return m == WM_LBUTTONUP ? 0 : DefWindowProcA(w, m, wp, lp);
+    }
+    HWND window;
+    int clicks = 0;
+    std::function<void()> onDispatch;
+};
+
 class Primitives : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -28,34 +55,38 @@ protected:
         host.ClearRecords();
     }
     Host host;
+    host::HostLink link;
     HWND child = nullptr, rich = nullptr, icon = nullptr;
 };
 
 TEST_F(Primitives, GetTextOfEmptyZeroAndVanishedWindowsIsEmpty) {
-    EXPECT_EQ(host::GetText(rich), "");
-    EXPECT_EQ(host::GetText(nullptr), "");
+    EXPECT_EQ(host::GetText(link, rich), "");
+    EXPECT_EQ(host::GetText(link, nullptr), "");
     host.DestroyNow(child);
-    EXPECT_EQ(host::GetText(rich), "");
+    EXPECT_EQ(host::GetText(link, rich), "");
+    EXPECT_FALSE(host::SetText(link, rich, "gone"));
+    // A window that went is not a host that stopped answering.
+    EXPECT_FALSE(link.cut());
 }
 
 TEST_F(Primitives, TextRoundTripsUnchangedIncludingHighBytes) {
     const std::string text = "caf\xE9 \xFC\xE4\xF6 \xA9 line\r\nnext";
-    host::SetText(rich, text);
+    EXPECT_TRUE(host::SetText(link, rich, text));
     EXPECT_EQ(host.TextOf(rich), text);
-    EXPECT_EQ(host::GetText(rich), text);
-    EXPECT_EQ(host::GetText(child), "Primitives");
+    EXPECT_EQ(host::GetText(link, rich), text);
+    EXPECT_EQ(host::GetText(link, child), "Primitives");
 }
 
 TEST_F(Primitives, TextThatShrinksBetweenTheTwoMessagesKeepsItsLengthWithANulTail) {
-    host::SetText(rich, "abcdefgh");
+    host::SetText(link, rich, "abcdefgh");
     host.ShrinkOnNextRead(rich, "abc");
-    EXPECT_EQ(host::GetText(rich), std::string("abc\0\0\0\0\0", 8));
+    EXPECT_EQ(host::GetText(link, rich), std::string("abc\0\0\0\0\0", 8));
 }
 
 TEST_F(Primitives, SentPrimitivesHaveBeenHandledWhenTheyReturn) {
-    host::SetText(rich, "typed");
-    host::SendEnterChar(rich);
-    host::SendClick(icon);
+    EXPECT_TRUE(host::SetText(link, rich, "typed"));
+    EXPECT_TRUE(host::SendEnterChar(link, rich));
+    EXPECT_TRUE(host::SendClick(link, icon));
     // no flush: sent messages are complete on return
     EXPECT_SEQUENCE(host.Records(), {
         Expected{rich, WM_SETTEXT, kSent, 0, "typed"},
@@ -69,10 +100,10 @@ TEST_F(Primitives, PostedPrimitivesArriveLaterInPostingOrder) {
     std::atomic<int> clicks{0};
     host.SetClickAction(icon, [&] { ++clicks; });
     host.ClearRecords();
-    host::PostClick(icon);
-    host::PostKey(icon, VK_DOWN);
-    host::PostKey(icon, VK_RETURN);
-    host::PostClose(child);
+    EXPECT_TRUE(host::PostClick(icon));
+    EXPECT_TRUE(host::PostKey(icon, VK_DOWN));
+    EXPECT_TRUE(host::PostKey(icon, VK_RETURN));
+    EXPECT_TRUE(host::PostClose(child));
     testsupport::Settle(host);
     EXPECT_EQ(clicks, 1);
     EXPECT_SEQUENCE(host.Records(), {
@@ -87,42 +118,66 @@ TEST_F(Primitives, PostedPrimitivesArriveLaterInPostingOrder) {
     EXPECT_FALSE(IsWindow(child));
 }
 
-TEST_F(Primitives, AHungControlGivesTheEmptyTextWithinTheTimeLimit) {
-    host::SetText(rich, "never read");
-    host.Hang(rich);
-    const double start = host::MonotonicSeconds();
-    EXPECT_EQ(host::GetText(rich), "");
-    const double took = host::MonotonicSeconds() - start;
-    host.Release();
-    EXPECT_LT(took, host::kHostReplyLimitMs / 1000.0 + 1.5);
-    EXPECT_EQ(host::GetText(rich), "never read");
+TEST_F(Primitives, PostedPrimitivesWithHandleZeroPostNothingAnywhere) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+    EXPECT_FALSE(host::PostClick(nullptr));
+    EXPECT_FALSE(host::PostKey(nullptr, VK_RETURN));
+    EXPECT_FALSE(host::PostClose(nullptr));
+    // PostMessage to handle 0 would have queued them for this very thread.
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "message 0x" << std::hex
+                                                               << msg.message;
 }
 
-LRESULT CALLBACK CountingProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    if (m == WM_LBUTTONUP) {
-        ++*reinterpret_cast<int*>(GetWindowLongPtrA(w, GWLP_USERDATA));
-        return 0;
-    }
-    return DefWindowProcA(w, m, wp, lp);
+// Our thread's longest stretch without dispatching a posted message while
+// `work` runs; a timer keeps something to dispatch every few milliseconds.
+template <typename Work>
+double LongestStall(Work work) {
+    OwnWindow own;
+    SetTimer(own.window, 1, 10, nullptr);
+    double last = host::MonotonicSeconds(), longest = 0;
+    own.onDispatch = [&] {
+        const double now = host::MonotonicSeconds();
+        longest = std::max(longest, now - last);
+        last = now;
+    };
+    work();
+    KillTimer(own.window, 1);
+    return std::max(longest, host::MonotonicSeconds() - last);
 }
 
-// A window of our own, to see what Pause dispatches.
-class OwnWindow {
-public:
-    OwnWindow() {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = CountingProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "pause test window";
-        RegisterClassA(&wc);
-        window = CreateWindowA("pause test window", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&clicks));
+// A hung host thread, whichever message it hangs on: the first unanswered one
+// costs one time limit, later ones in the operation are not sent at all, and
+// the next operation finds out with our windows running.
+TEST_F(Primitives, AHungHostCutsTheOperationWithoutHoldingOurThread) {
+    host::SetText(link, rich, "never read");
+    // 0: any message, the round trip first; WM_GETTEXTLENGTH is the one whose
+    // ANSI form Wine would wait on without a limit.
+    for (UINT hangsOn : {0u, UINT(WM_GETTEXTLENGTH)}) {
+        SCOPED_TRACE(hangsOn);
+        host.HangOn(rich, hangsOn, INFINITE, "read");
+        host::HostLink first, next;
+        double took = 0;
+        const double stall = LongestStall([&] {
+            const double start = host::MonotonicSeconds();
+            EXPECT_EQ(host::GetText(first, rich), "");
+            EXPECT_TRUE(first.cut());
+            EXPECT_FALSE(host::SetText(first, rich, "not sent"));
+            EXPECT_FALSE(first.Reach(child));
+            took = host::MonotonicSeconds() - start;
+            EXPECT_EQ(host::GetText(next, rich), "");
+            EXPECT_TRUE(next.cut());
+        });
+        EXPECT_LT(took, host::kHostReplyLimitMs / 1000.0 + 0.5);
+        EXPECT_LT(stall, host::kHostReplyLimitMs / 1000.0 + 0.5);
+        host.Release();
+        host.Flush();
+        host::HostLink after;
+        EXPECT_EQ(host::GetText(after, rich), "never read");
     }
-    ~OwnWindow() { DestroyWindow(window); }
-    HWND window;
-    int clicks = 0;
-};
+}
+
 
 TEST(Pause, LastsAtLeastItsDurationAndHandlesClicksMeanwhile) {
     OwnWindow own;

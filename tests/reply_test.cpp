@@ -26,9 +26,11 @@ TEST(AnswerIM, ClosesTheIncomingWindowAndSendsExactlyTheAwayTextToItsSender) {
     const HWND incoming = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "are you there?"}});
     host.ClearRecords();
 
-    answer::AnswerIM(kAway);
+    int answered = 0;
+    EXPECT_TRUE(answer::AnswerIM(incoming, "Buddy 1", kAway, [&] { ++answered; }));
     testsupport::Settle(host);
 
+    EXPECT_EQ(answered, 1);
     ASSERT_EQ(service.Sent().size(), 1u);
     EXPECT_EQ(service.Sent()[0].recipient, "Buddy 1");
     EXPECT_EQ(service.Sent()[0].text, kAway);
@@ -39,34 +41,32 @@ TEST(AnswerIM, ClosesTheIncomingWindowAndSendsExactlyTheAwayTextToItsSender) {
     EXPECT_FALSE(IsWindow(service.Conversations()[0]));
 }
 
-TEST(AnswerIM, WithNoIncomingWindowOpensNoComposeWindow) {
+TEST(AnswerIM, AWindowGoneAlreadyCountsAsAnsweredWithoutAReply) {
     Host host;
     ImService service(host);
-    service.OpenIMWindow("Not: an instant message", "", {2, 4, 2, 7});
-    answer::AnswerIM(kAway);
+    const HWND gone = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "bye"}});
+    host.DestroyNow(gone);
+    int answered = 0;
+    EXPECT_TRUE(answer::AnswerIM(gone, "Buddy 1", kAway, [&] { ++answered; }));
     testsupport::Settle(host);
+    EXPECT_EQ(answered, 1);
     EXPECT_EQ(service.MenusOpened(), 0);
-    EXPECT_TRUE(service.ComposeWindows().empty());
     EXPECT_TRUE(service.Sent().empty());
 }
 
-TEST(AnswerIM, AWindowThatGoesWhileItsSenderIsReadDoesNotCostTheNextMessage) {
+TEST(AnswerIM, AReplyThatNeverWentOutLeavesTheMessageOpenAndUnanswered) {
     Host host;
     ImService service(host);
-    const HWND waiting = service.OpenIncomingIM("Second", {{"Second", "me too"}});
-    const HWND answered = service.OpenIncomingIM("First", {{"First", "hello"}});
-    service.VanishOnCaptionRead(answered);
-    host.ClearRecords();
-
-    answer::AnswerIM(kAway);
+    const HWND incoming = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "hello?"}});
+    host.HangOn(host.frame(), 0, INFINITE, "toolbar");
+    int answered = 0;
+    EXPECT_FALSE(answer::AnswerIM(incoming, "Buddy 1", kAway, [&] { ++answered; }));
+    host.Release();
     testsupport::Settle(host);
-
-    EXPECT_FALSE(IsWindow(answered));
-    // Nobody has read or logged the second message yet; it must still be there.
-    EXPECT_TRUE(IsWindow(waiting));
-    EXPECT_TRUE(testsupport::Only(host.RecordsFor(waiting), {WM_CLOSE}).empty());
-    ASSERT_EQ(service.Sent().size(), 1u);
-    EXPECT_EQ(service.Sent()[0].recipient, "First");
+    EXPECT_EQ(service.MenusOpened(), 0);
+    EXPECT_EQ(answered, 0);
+    EXPECT_TRUE(IsWindow(incoming));
+    EXPECT_TRUE(testsupport::Only(host.RecordsFor(incoming), {WM_CLOSE}).empty());
 }
 
 TEST(PressEditWindowIcon, PressesTheFirstIconAndTheHostHasActedOnReturn) {

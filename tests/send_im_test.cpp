@@ -19,6 +19,9 @@ using testsupport::Expected;
 using testsupport::kPosted;
 using testsupport::kSent;
 
+// Short enough that the tests of the limits do not wait out the real ones.
+const outgoing::SendImLimits kShortLimits{1.5, 2.0, 2.0};
+
 // What SendIM owns in the host's record: the typing, the clicks and the closes.
 std::vector<hostsim::Record> Typed(const std::vector<hostsim::Record>& records) {
     return testsupport::Only(records, {WM_SETTEXT, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_CLOSE});
@@ -110,10 +113,10 @@ TEST_F(SendIM, AConversationCaptionSpacedOtherwiseIsNotTakenAndTheWaitEndsAtItsL
     };
     Start(options);
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Jo Ann", "hi", true);
+    outgoing::SendIM("Jo Ann", "hi", true, {}, kShortLimits);
     const double took = host::MonotonicSeconds() - start;
-    EXPECT_GE(took, outgoing::kAnswerWaitLimitSeconds);
-    EXPECT_LT(took, outgoing::kAnswerWaitLimitSeconds + 4);
+    EXPECT_GE(took, kShortLimits.answer);
+    EXPECT_LT(took, kShortLimits.answer + 4);
     ASSERT_EQ(service->Conversations().size(), 1u);
     const HWND conversation = service->Conversations()[0];
     EXPECT_SEQUENCE(testsupport::Only(Record(), {WM_CLOSE}), {});
@@ -125,10 +128,12 @@ TEST_F(SendIM, WhenTheHostNeverAnswersTheComposeWindowIsClosedAtTheLimit) {
     options.answers = false;
     Start(options);
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Buddy 1", "hi", true);
+    // Send was pressed, so the message may have gone: it counts as sent, and
+    // its caller must not send it again.
+    EXPECT_TRUE(outgoing::SendIM("Buddy 1", "hi", true, {}, kShortLimits));
     const double took = host::MonotonicSeconds() - start;
-    EXPECT_GE(took, outgoing::kAnswerWaitLimitSeconds);
-    EXPECT_LT(took, outgoing::kAnswerWaitLimitSeconds + 4);
+    EXPECT_GE(took, kShortLimits.answer);
+    EXPECT_LT(took, kShortLimits.answer + 4);
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
     const HWND compose = service->ComposeWindows()[0].window;
     EXPECT_SEQUENCE(testsupport::Only(Record(), {WM_CLOSE}), {Expected{compose, WM_CLOSE, kPosted}});
@@ -182,8 +187,9 @@ TEST_F(SendIM, AComposeWindowThatOpensLateIsWaitedFor) {
 
 TEST_F(SendIM, AComposeWindowStillBeingFilledInIsNotTakenForReady) {
     ImService::Options options;
-    // With one or four icons in place the 9-step chain already lands on one.
-    options.composeIconIntervalMs = 40;
+    // With one or four icons in place the 9-step chain already lands on one,
+    // and an icon every 150 ms outlasts a single second look.
+    options.composeIconIntervalMs = 150;
     Start(options);
     outgoing::SendIM("Buddy 1", "hi", true);
     ASSERT_EQ(service->Sent().size(), 1u);
@@ -199,14 +205,47 @@ TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
     options.composeIcons = 2;
     Start(options);
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Buddy 1", "hi", true);
+    outgoing::SendIM("Buddy 1", "hi", true, {}, kShortLimits);
     const double took = host::MonotonicSeconds() - start;
-    EXPECT_GE(took, outgoing::kComposeWaitLimitSeconds);
-    EXPECT_LT(took, outgoing::kComposeWaitLimitSeconds + 3);
+    EXPECT_GE(took, kShortLimits.compose);
+    EXPECT_LT(took, kShortLimits.compose + 3);
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
     const HWND compose = service->ComposeWindows()[0].window;
     EXPECT_SEQUENCE(Record(), {Expected{compose, WM_CLOSE, kPosted}});
     EXPECT_TRUE(service->Sent().empty());
+}
+
+TEST_F(SendIM, AHostThatDoesNotTakeTheTypingGetsNoClickAndItsComposeWindowIsClosed) {
+    Start();
+    host.HangOn(nullptr, WM_SETTEXT, INFINITE, "recipient");
+    const double start = host::MonotonicSeconds();
+    outgoing::SendIM("Buddy 1", "hi", true);
+    EXPECT_LT(host::MonotonicSeconds() - start, 3.0);
+    host.Release();
+    ASSERT_EQ(service->ComposeWindows().size(), 1u);
+    const auto compose = service->ComposeWindows()[0];
+    EXPECT_SEQUENCE(Record(), {
+        Expected{compose.recipient, WM_SETTEXT, kSent, 0, "Buddy 1"},
+        Expected{compose.window, WM_CLOSE, kPosted},
+    });
+    EXPECT_TRUE(service->Sent().empty());
+}
+
+TEST_F(SendIM, AComposeWindowOpenBeforeOurChoiceIsNeverTypedInto) {
+    ImService::Options options;
+    options.composeDelayMs = 1500;
+    Start(options);
+    // The user's, half-typed; or one a slow host brought after we gave up.
+    const HWND users = host.OpenChild({host::kComposeCaption,
+                                       {{host::kEditClass, 1, "pal"},
+                                        {host::kRichClass, 1, "half a thought"},
+                                        {host::kIconClass, 10}}});
+    host.ClearRecords();
+    EXPECT_TRUE(outgoing::SendIM("Buddy 1", "hi", true));
+    EXPECT_TRUE(testsupport::OnlyWindows(Record(), {users}).empty());
+    ASSERT_EQ(service->Sent().size(), 1u);
+    EXPECT_EQ(service->Sent()[0].recipient, "Buddy 1");
+    host.DestroyNow(users);
 }
 
 TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
@@ -214,9 +253,8 @@ TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
     options.menuOpens = false;
     Start(options);
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Buddy 1", "hi", true);
-    EXPECT_LT(host::MonotonicSeconds() - start,
-              outgoing::kMenuWaitLimitSeconds + outgoing::kComposeWaitLimitSeconds / 2);
+    outgoing::SendIM("Buddy 1", "hi", true, {}, kShortLimits);
+    EXPECT_LT(host::MonotonicSeconds() - start, kShortLimits.menu + kShortLimits.compose / 2);
     EXPECT_SEQUENCE(Record(), {});
     EXPECT_TRUE(service->Sent().empty());
 }

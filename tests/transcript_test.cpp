@@ -3,15 +3,17 @@
 
 #include <string>
 
+#include "answer/detectors.h"
 #include "answer/transcript.h"
 #include "host/clock.h"
+#include "host/host_link.h"
 #include "host/primitives.h"
-#include "host/send.h"
 #include "host/signature.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
 #include "hosttext/replace_all.h"
+#include "support/msg_sequence.h"
 
 namespace {
 
@@ -22,11 +24,25 @@ std::string Line(const std::string& name, const std::string& text) {
     return ImService::SenderLine(name, text);
 }
 
+// Each read is one operation on the window the detector finds now.
+std::string Sender() {
+    host::HostLink link;
+    return answer::GetIMSender(link, answer::FindIMWindow());
+}
+std::string Transcript() {
+    host::HostLink link;
+    return answer::GetIMTranscript(link, answer::FindIMWindow());
+}
+std::string Message() {
+    host::HostLink link;
+    return answer::GetIMMessage(link, answer::FindIMWindow());
+}
+
 TEST(Transcript, NoWindowGivesEmptySenderTranscriptAndMessage) {
     Host host;
-    EXPECT_EQ(answer::GetIMSender(), "");
-    EXPECT_EQ(answer::GetIMTranscript(), "");
-    EXPECT_EQ(answer::GetIMMessage(), "");
+    EXPECT_EQ(Sender(), "");
+    EXPECT_EQ(Transcript(), "");
+    EXPECT_EQ(Message(), "");
 }
 
 TEST(Transcript, SenderIsReadFromTheCaption) {
@@ -41,7 +57,7 @@ TEST(Transcript, SenderIsReadFromTheCaption) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
         const HWND w = service.OpenIMWindow(c.caption, "");
-        EXPECT_EQ(answer::GetIMSender(), c.sender);
+        EXPECT_EQ(Sender(), c.sender);
         host.DestroyNow(w);
     }
 }
@@ -71,25 +87,30 @@ TEST(Transcript, MessageIsTheSendersLatestLineCutDown) {
     for (const MessageCase& c : kMessages) {
         SCOPED_TRACE(c.name);
         const HWND w = service.OpenIMWindow(ImService::kIncomingCaptionPrefix + c.sender, c.transcript);
-        EXPECT_EQ(answer::GetIMTranscript(), c.transcript);
-        EXPECT_EQ(answer::GetIMMessage(), c.message);
+        EXPECT_EQ(Transcript(), c.transcript);
+        EXPECT_EQ(Message(), c.message);
         host.DestroyNow(w);
     }
 }
 
-TEST(Transcript, AHungTranscriptReadsAsEmptyWithinTheReplyLimit) {
+TEST(Transcript, AHungTranscriptReadsAsEmptyAndNothingMoreIsAskedOfTheHost) {
     Host host;
     ImService service(host);
     const HWND w = service.OpenIncomingIM("bob", {{"bob", "hi"}});
     const HWND rich = host::NthChild(w, host::kRichClass, 1);
-    host.Hang(rich);
+    host.HangOn(rich, WM_GETTEXTLENGTH, INFINITE, "transcript");
+    host.ClearRecords();
     const double start = host::MonotonicSeconds();
-    EXPECT_EQ(answer::GetIMMessage(), "");
-    // The hung control holds the host's whole thread, so the caption read
-    // that follows the transcript's waits out the limit too.
-    EXPECT_LT(host::MonotonicSeconds() - start, 2 * host::kHostReplyLimitMs / 1000.0 + 1.5);
+    host::HostLink link;
+    EXPECT_EQ(answer::GetIMMessage(link, w), "");
+    EXPECT_TRUE(link.cut());
+    // The caption read that would follow is never sent, so the whole read
+    // costs one time limit.
+    EXPECT_LT(host::MonotonicSeconds() - start, host::kHostReplyLimitMs / 1000.0 + 1);
     host.Release();
-    EXPECT_EQ(answer::GetIMMessage(), "hi");
+    host.Flush();
+    EXPECT_TRUE(testsupport::OnlyWindows(host.Records(), {w}).empty());
+    EXPECT_EQ(Message(), "hi");
 }
 
 // Counts the messages this thread dispatches.

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "answer/upchat.h"
+#include "host/clock.h"
+#include "host/host_link.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
 #include "hostsim/transfer.h"
@@ -55,6 +57,23 @@ TEST(UpChat, HandsInputToTheFrameAndUnUpChatGivesItBackFromAnyStart) {
             EXPECT_FALSE(Enabled(host.frame())) << frameBefore << modalBefore;
             EXPECT_TRUE(Enabled(transfer.window())) << frameBefore << modalBefore;
         }
+    }
+}
+
+TEST(UpChat, AHungHostHoldsUsNoLongerThanTheReplyLimitAndIsLeftAsItWas) {
+    Host host;
+    Transfer transfer(host);
+    for (auto press : {&UpChat, &UnUpChat}) {
+        SetEnabled(host, host.frame(), false);
+        SetEnabled(host, transfer.window(), true);
+        host.HangOn(nullptr, 0, INFINITE, "upchat");
+        const double start = host::MonotonicSeconds();
+        press();
+        EXPECT_LT(host::MonotonicSeconds() - start, host::kHostReplyLimitMs / 1000.0 + 0.5);
+        host.Release();
+        host.Flush();
+        EXPECT_FALSE(Enabled(host.frame()));
+        EXPECT_TRUE(Enabled(transfer.window()));
     }
 }
 
