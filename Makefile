@@ -2,6 +2,8 @@
 # make test   build everything and run every test under Wine and Xvfb
 #             (TESTS=regex runs only the tests whose names match)
 # make bench  build everything and print the benchmarks' figures
+# make soak   build everything and answer 1,000 messages (SOAK_MESSAGES), then
+#             print the table
 # make fuzz   fuzz the host-text functions natively, FUZZ_SECONDS (60) per target
 #
 # The tests run under 32-bit Wine where this machine can run it and under
@@ -12,13 +14,14 @@
 WINE_ARCH ?=
 TESTS ?=
 FUZZ_SECONDS ?= 60
-export WINE_ARCH TESTS FUZZ_SECONDS
+SOAK_MESSAGES ?= 1000
+export WINE_ARCH TESTS FUZZ_SECONDS SOAK_MESSAGES
 
-.PHONY: all build test demo bench fuzz clean
+.PHONY: all build test demo bench soak fuzz clean
 
 all: build
 
-build test demo bench:
+build test demo bench soak:
 	@scripts/testbed $@
 
 fuzz:

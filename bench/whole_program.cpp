@@ -11,7 +11,6 @@
 // The same measurement of a process that spins is printed first, as proof
 // that the method sees CPU use at all.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "host/clock.h"
+#include "support/process_figures.h"
 #include "support/session.h"
 
 namespace {
@@ -34,37 +34,12 @@ constexpr double kSpinSeconds = 4;
 constexpr double kSpinWindow = 2;
 constexpr char kSpinArgument[] = "--spin";
 
-// User plus kernel time of every thread the process has now, in seconds.
-double CpuSeconds(DWORD processId) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    double total = 0;
-    THREADENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID != processId) continue;
-        HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
-        if (!thread) continue;
-        FILETIME created, ended, kernel, user;
-        if (GetThreadTimes(thread, &created, &ended, &kernel, &user)) {
-            const auto seconds = [](const FILETIME& t) {
-                return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) /
-                       1e7;
-            };
-            total += seconds(kernel) + seconds(user);
-        }
-        CloseHandle(thread);
-    }
-    CloseHandle(snapshot);
-    return total;
-}
-
 // Share of one core the process used over `seconds` of wall time, in %.
 double CpuPercent(DWORD processId, double seconds) {
-    const double cpu0 = CpuSeconds(processId);
+    const double cpu0 = e2e::CpuSeconds(processId);
     const double wall0 = host::MonotonicSeconds();
     e2e::Settle(seconds);
-    const double cpu1 = CpuSeconds(processId);
+    const double cpu1 = e2e::CpuSeconds(processId);
     const double wall1 = host::MonotonicSeconds();
     return 100.0 * (cpu1 - cpu0) / (wall1 - wall0);
 }
