@@ -20,10 +20,4 @@ bool AnswerIM(HWND incoming, const std::string& sender, const std::string& messa
 // returns once the host has handled the press.
 void PressEditWindowIcon();
 
-// Lets `list` (a list box of ours) scroll sideways as far as its widest
-// item, measured in `font`; a null font means the list's own. Each item is
-// measured once, the first time it is seen; its width is kept in the item's
-// data, so the list's font must not change in between.
-void SetMessageListExtent(HWND list, HFONT font);
-
 }  // namespace answer

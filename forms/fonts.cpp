@@ -2,7 +2,7 @@
 #include <string>
 
 #include "forms/form_state.h"
-#include "forms/units.h"
+#include "platform/units.h"
 
 namespace forms {
 namespace {
@@ -31,7 +31,7 @@ bool FaceInstalled(const std::string& face) {
     query.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(query.lfFaceName, face.c_str(), LF_FACESIZE);
     bool found = false;
-    ScopedGetDC screen(nullptr);
+    platform::ScopedGetDC screen(nullptr);
     EnumFontFamiliesExA(screen, &query, &NoteFound, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
@@ -47,7 +47,7 @@ std::string InstalledFace(const std::string& face) {
 
 HFONT CreateLayoutFont(const FontStyle& font, int dpi) {
     const std::string face = InstalledFace(font.face);
-    return CreateFontA(FontHeight(font.points, dpi), 0, 0, 0,
+    return CreateFontA(platform::FontHeight(font.points, dpi), 0, 0, 0,
                        font.bold ? kBoldWeight : kNormalWeight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, face.c_str());

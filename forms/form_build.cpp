@@ -6,7 +6,7 @@
 
 #include "forms/form.h"
 #include "forms/form_state.h"
-#include "forms/units.h"
+#include "platform/units.h"
 
 namespace forms {
 namespace {
@@ -36,8 +36,8 @@ COLORREF DefaultBack(Kind kind) {
 }
 
 RECT ToPixels(const TwipRect& r, int dpi) {
-    const int left = TwipsToPixels(r.left, dpi), top = TwipsToPixels(r.top, dpi);
-    return {left, top, left + TwipsToPixels(r.width, dpi), top + TwipsToPixels(r.height, dpi)};
+    const int left = platform::TwipsToPixels(r.left, dpi), top = platform::TwipsToPixels(r.top, dpi);
+    return {left, top, left + platform::TwipsToPixels(r.width, dpi), top + platform::TwipsToPixels(r.height, dpi)};
 }
 
 DWORD WindowStyle(Border border) {
@@ -67,7 +67,7 @@ HBITMAP Form::State::Picture(int id) {
         auto* loaded =
             static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        it = pictures.emplace(id, Bitmap(loaded)).first;
+        it = pictures.emplace(id, platform::Bitmap(loaded)).first;
     }
     return it->second.get();
 }
@@ -115,14 +115,14 @@ void Form::CreateWindowFromLayout() {
     RegisterFormClass(instance, &Form::WindowProc);
 
     auto state = std::make_unique<State>();
-    state->dpi = ScreenDpi();
+    state->dpi = platform::ScreenDpi();
     state->back = layout_.back ? layout_.back->Resolve() : GetSysColor(COLOR_BTNFACE);
     state->font.Reset(CreateLayoutFont(layout_.font, state->dpi));
     state_ = std::move(state);
 
     const DWORD style = WindowStyle(layout_.border);
-    RECT outer{0, 0, TwipsToPixels(layout_.clientWidth, state_->dpi),
-               TwipsToPixels(layout_.clientHeight, state_->dpi)};
+    RECT outer{0, 0, platform::TwipsToPixels(layout_.clientWidth, state_->dpi),
+               platform::TwipsToPixels(layout_.clientHeight, state_->dpi)};
     AdjustWindowRectEx(&outer, style, FALSE, 0);
     const int width = outer.right - outer.left, height = outer.bottom - outer.top;
 
@@ -132,8 +132,8 @@ void Form::CreateWindowFromLayout() {
     const bool defaultPlace = !layout_.place;
     const DWORD createStyle =
         defaultPlace && layout_.border == Border::None ? WS_OVERLAPPED | WS_CLIPCHILDREN : style;
-    const int x = defaultPlace ? CW_USEDEFAULT : TwipsToPixels(layout_.place->x, state_->dpi);
-    const int y = defaultPlace ? CW_USEDEFAULT : TwipsToPixels(layout_.place->y, state_->dpi);
+    const int x = defaultPlace ? CW_USEDEFAULT : platform::TwipsToPixels(layout_.place->x, state_->dpi);
+    const int y = defaultPlace ? CW_USEDEFAULT : platform::TwipsToPixels(layout_.place->y, state_->dpi);
 
     HWND window = CreateWindowExA(0, kFormClass, layout_.caption.c_str(), createStyle, x, y, width,
                                   height, nullptr, nullptr, instance, this);

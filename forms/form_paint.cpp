@@ -4,7 +4,7 @@
 
 #include "forms/form.h"
 #include "forms/form_state.h"
-#include "forms/units.h"
+#include "platform/units.h"
 
 namespace forms {
 namespace {
@@ -31,8 +31,8 @@ void DrawPicture(HDC dc, HBITMAP picture, const RECT& target, bool centred) {
     const int width = std::min<int>(bm.bmWidth, targetW);
     const int height = std::min<int>(bm.bmHeight, targetH);
     if (width <= 0 || height <= 0) return;
-    ScopedCompatibleDC source(dc);
-    ScopedSelectObject selected(source, picture);
+    platform::ScopedCompatibleDC source(dc);
+    platform::ScopedSelectObject selected(source, picture);
     BitBlt(dc, target.left + std::max(offsetX, 0), target.top + std::max(offsetY, 0), width, height,
            source, std::max(-offsetX, 0), std::max(-offsetY, 0), SRCCOPY);
 }
@@ -46,11 +46,11 @@ void Form::Paint(HDC dc, const RECT& area) {
 
     // Drawn off screen and copied in one go, so the pulsing title and the
     // layered labels never flicker.
-    ScopedCompatibleDC canvas(dc);
-    Bitmap buffer(CreateCompatibleBitmap(dc, width, height));
-    ScopedSelectObject bufferSelected(canvas, buffer.get());
+    platform::ScopedCompatibleDC canvas(dc);
+    platform::Bitmap buffer(CreateCompatibleBitmap(dc, width, height));
+    platform::ScopedSelectObject bufferSelected(canvas, buffer.get());
 
-    Brush back(CreateSolidBrush(st.back));
+    platform::Brush back(CreateSolidBrush(st.back));
     FillRect(canvas, &client, back);
     // The background picture sits at the top-left at its own size, untiled.
     if (HBITMAP picture = st.Picture(layout_.backPicture))
@@ -66,21 +66,21 @@ void Form::Paint(HDC dc, const RECT& area) {
                 break;
             case Kind::Line: {
                 const int dpi = st.dpi;
-                Pen pen(CreatePen(PS_SOLID, 1, c.fore));
-                ScopedSelectObject penSelected(canvas, pen.get());
-                MoveToEx(canvas, TwipsToPixels(c.layout->from.x, dpi),
-                         TwipsToPixels(c.layout->from.y, dpi), nullptr);
-                LineTo(canvas, TwipsToPixels(c.layout->to.x, dpi),
-                       TwipsToPixels(c.layout->to.y, dpi));
+                platform::Pen pen(CreatePen(PS_SOLID, 1, c.fore));
+                platform::ScopedSelectObject penSelected(canvas, pen.get());
+                MoveToEx(canvas, platform::TwipsToPixels(c.layout->from.x, dpi),
+                         platform::TwipsToPixels(c.layout->from.y, dpi), nullptr);
+                LineTo(canvas, platform::TwipsToPixels(c.layout->to.x, dpi),
+                       platform::TwipsToPixels(c.layout->to.y, dpi));
                 break;
             }
             case Kind::Label: {
                 RECT r = c.rect;
                 if (c.opaque) {
-                    Brush fill(CreateSolidBrush(c.back));
+                    platform::Brush fill(CreateSolidBrush(c.back));
                     FillRect(canvas, &r, fill);
                 }
-                ScopedSelectObject fontSelected(canvas, c.font.get());
+                platform::ScopedSelectObject fontSelected(canvas, c.font.get());
                 SetTextColor(canvas, c.enabled ? c.fore : GetSysColor(COLOR_GRAYTEXT));
                 const UINT wrap = c.autoSize ? 0 : DT_WORDBREAK;
                 DrawTextA(canvas, c.text.c_str(), static_cast<int>(c.text.size()), &r,
@@ -103,7 +103,7 @@ void Form::DrawButton(const DRAWITEMSTRUCT& item) {
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
 
-    Brush fill(CreateSolidBrush(c.back));
+    platform::Brush fill(CreateSolidBrush(c.back));
     FillRect(dc, &face, fill);
     RECT inner = face;
     if (pressed) OffsetRect(&inner, 1, 1);
@@ -111,7 +111,7 @@ void Form::DrawButton(const DRAWITEMSTRUCT& item) {
 
     char caption[256] = "";
     const int length = GetWindowTextA(item.hwndItem, caption, sizeof caption);
-    ScopedSelectObject fontSelected(dc, c.font.get());
+    platform::ScopedSelectObject fontSelected(dc, c.font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : c.fore);
     DrawTextA(dc, caption, length, &inner, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

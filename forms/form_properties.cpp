@@ -4,7 +4,7 @@
 
 #include "forms/form.h"
 #include "forms/form_state.h"
-#include "forms/units.h"
+#include "platform/units.h"
 
 namespace forms {
 namespace {
@@ -25,15 +25,15 @@ TwipRect Form::Bounds() const {
     RECT r;
     GetWindowRect(state_->hwnd, &r);
     const int dpi = state_->dpi;
-    return {PixelsToTwips(r.left, dpi), PixelsToTwips(r.top, dpi),
-            PixelsToTwips(r.right - r.left, dpi), PixelsToTwips(r.bottom - r.top, dpi)};
+    return {platform::PixelsToTwips(r.left, dpi), platform::PixelsToTwips(r.top, dpi),
+            platform::PixelsToTwips(r.right - r.left, dpi), platform::PixelsToTwips(r.bottom - r.top, dpi)};
 }
 
 void Form::SetBounds(const TwipRect& b) {
     if (!state_) return;
     const int dpi = state_->dpi;
-    SetWindowPos(state_->hwnd, nullptr, TwipsToPixels(b.left, dpi), TwipsToPixels(b.top, dpi),
-                 TwipsToPixels(b.width, dpi), TwipsToPixels(b.height, dpi),
+    SetWindowPos(state_->hwnd, nullptr, platform::TwipsToPixels(b.left, dpi), platform::TwipsToPixels(b.top, dpi),
+                 platform::TwipsToPixels(b.width, dpi), platform::TwipsToPixels(b.height, dpi),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -49,8 +49,8 @@ HFONT Form::Font() const {
 
 int Form::TextWidth(const std::string& text) const {
     if (!state_) return 0;
-    ScopedGetDC dc(state_->hwnd);
-    ScopedSelectObject font(dc, state_->font.get());
+    platform::ScopedGetDC dc(state_->hwnd);
+    platform::ScopedSelectObject font(dc, state_->font.get());
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
@@ -190,8 +190,8 @@ void Form::AutoSize(ControlState& c) {
         Invalidate(c);
         return;
     }
-    ScopedGetDC dc(state_->hwnd);
-    ScopedSelectObject font(dc, c.font.get());
+    platform::ScopedGetDC dc(state_->hwnd);
+    platform::ScopedSelectObject font(dc, c.font.get());
     RECT fit{0, 0, 0, 0};
     DrawTextA(dc, c.text.c_str(), static_cast<int>(c.text.size()), &fit, DT_CALCRECT | DT_NOPREFIX);
     const int width = fit.right - fit.left, height = fit.bottom - fit.top;

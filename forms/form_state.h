@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "forms/form.h"
-#include "forms/gdi.h"
+#include "platform/gdi.h"
 
 namespace forms {
 
@@ -47,8 +47,8 @@ struct Form::ControlState {
     bool opaque = true;
     RECT rect{};  // client pixels
     HWND hwnd = nullptr;
-    forms::Font font;
-    Brush backBrush;  // windowed controls' background, handed out in WM_CTLCOLOR*
+    platform::Font font;
+    platform::Brush backBrush;  // windowed controls' background, handed out in WM_CTLCOLOR*
 };
 
 struct Form::TimerState {
@@ -63,11 +63,11 @@ struct Form::State {
     HWND hwnd = nullptr;
     int dpi = 96;
     COLORREF back = 0;
-    forms::Font font;
+    platform::Font font;
     std::vector<ControlState> controls;  // in layout order, front-most first
     std::vector<TimerState> timers;
     std::vector<int> tabOrder;       // indexes of focusable controls
-    std::map<int, Bitmap> pictures;  // by resource id
+    std::map<int, platform::Bitmap> pictures;  // by resource id
     std::vector<OwnedMenu> menus;
     std::map<std::string, HMENU> popups;
     std::vector<std::string> menuItems;  // by id - kFirstMenuId

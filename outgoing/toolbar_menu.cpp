@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "forms/units.h"
+#include "platform/units.h"
 #include "host/app_activate.h"
 #include "host/cursor.h"
 #include "host/primitives.h"
@@ -61,7 +61,7 @@ bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool S
     host::SavedCursorPos pointer;
     // The screen's size in twips, taken as pixels: far beyond the bottom-right
     // corner, where the platform clamps the pointer.
-    const SIZE corner = forms::ScreenSizeTwips();
+    const SIZE corner = platform::ScreenSizeTwips();
     pointer.Park({corner.cx, corner.cy});
     host::AppActivate(title);
 

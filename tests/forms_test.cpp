@@ -15,7 +15,7 @@
 #include "forms/program.h"
 #include "host/clock.h"
 #include "host/primitives.h"
-#include "shell/layouts/layouts.h"
+#include "ui/layouts/layouts.h"
 #include "support/msg_sequence.h"
 
 namespace {

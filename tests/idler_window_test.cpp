@@ -7,8 +7,8 @@
 #include "forms/form.h"
 #include "hostsim/chat_room.h"
 #include "hostsim/host.h"
-#include "outgoing/idler_window.h"
-#include "shell/layouts/layouts.h"
+#include "ui/idler_window.h"
+#include "ui/layouts/layouts.h"
 #include "support/msg_sequence.h"
 
 namespace {
@@ -31,7 +31,7 @@ protected:
 
     Host host;
     forms::Form form;
-    outgoing::IdlerWindow idler;
+    ui::IdlerWindow idler;
 };
 
 TEST_F(IdlerHandlers, StartThenStopBeforeATickSaysFourLinesInOrder) {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "forms/form.h"
-#include "forms/units.h"
-#include "shell/layouts/artwork_ids.h"
-#include "shell/layouts/layouts.h"
+#include "platform/units.h"
+#include "ui/layouts/artwork_ids.h"
+#include "ui/layouts/layouts.h"
 
 namespace {
 
@@ -231,11 +231,11 @@ TEST(LayoutTables, TheDefaultAwayMessageIsExactly81CharactersEndingInALineBreak)
 TEST(BuiltWindows, MainWindowControlsAtTheirPixelPlacesAndInStackingOrder) {
     forms::Form main(layouts::Form2Layout());
     main.Load();
-    const int dpi = forms::ScreenDpi();
+    const int dpi = platform::ScreenDpi();
     RECT client;
     GetClientRect(main.Hwnd(), &client);
-    EXPECT_EQ(client.right, forms::TwipsToPixels(7185, dpi));
-    EXPECT_EQ(client.bottom, forms::TwipsToPixels(2100, dpi));
+    EXPECT_EQ(client.right, platform::TwipsToPixels(7185, dpi));
+    EXPECT_EQ(client.bottom, platform::TwipsToPixels(2100, dpi));
     const LONG style = GetWindowLongA(main.Hwnd(), GWL_STYLE);
     EXPECT_TRUE(style & WS_POPUP);
     EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL));
@@ -255,9 +255,9 @@ TEST(BuiltWindows, MainWindowControlsAtTheirPixelPlacesAndInStackingOrder) {
     for (const Row& r : kForm2) {
         if (r.kind == LN) continue;
         SCOPED_TRACE(r.name);
-        const RECT expected{forms::TwipsToPixels(r.left, dpi), forms::TwipsToPixels(r.top, dpi),
-                            forms::TwipsToPixels(r.left + r.width, dpi),
-                            forms::TwipsToPixels(r.top + r.height, dpi)};
+        const RECT expected{platform::TwipsToPixels(r.left, dpi), platform::TwipsToPixels(r.top, dpi),
+                            platform::TwipsToPixels(r.left + r.width, dpi),
+                            platform::TwipsToPixels(r.top + r.height, dpi)};
         const RECT got = main.ControlRect(r.name);
         EXPECT_TRUE(EqualRect(&got, &expected));
         HWND h = main.ControlHwnd(r.name);
@@ -268,7 +268,7 @@ TEST(BuiltWindows, MainWindowControlsAtTheirPixelPlacesAndInStackingOrder) {
         EXPECT_TRUE(EqualRect(&placed, &expected));
         LOGFONTA lf{};
         GetObjectA(main.ControlFont(r.name), sizeof lf, &lf);
-        EXPECT_EQ(lf.lfHeight, forms::FontHeight(r.points, dpi));
+        EXPECT_EQ(lf.lfHeight, platform::FontHeight(r.points, dpi));
         EXPECT_EQ(lf.lfWeight, r.bold ? FW_BOLD : FW_NORMAL);
         EXPECT_EQ(lf.lfCharSet, ANSI_CHARSET);
         EXPECT_FALSE(lf.lfItalic || lf.lfUnderline || lf.lfStrikeOut);
@@ -278,14 +278,14 @@ TEST(BuiltWindows, MainWindowControlsAtTheirPixelPlacesAndInStackingOrder) {
 }
 
 TEST(BuiltWindows, FractionalPointSizesAreNotCutToWholePoints) {
-    EXPECT_EQ(forms::FontHeight(9.75, 96), -13);
-    EXPECT_EQ(forms::FontHeight(8.25, 96), -11);
-    EXPECT_EQ(forms::FontHeight(14.25, 96), -19);
-    EXPECT_EQ(forms::FontHeight(15.75, 96), -21);
-    EXPECT_EQ(forms::FontHeight(9.75, 120), -16);  // 16.25
-    EXPECT_EQ(forms::FontHeight(8.25, 144), -17);  // 16.5 rounds up
-    EXPECT_EQ(forms::TwipsToPixels(-360, 96), -24);
-    EXPECT_EQ(forms::TwipsToPixels(7185, 120), 599);
+    EXPECT_EQ(platform::FontHeight(9.75, 96), -13);
+    EXPECT_EQ(platform::FontHeight(8.25, 96), -11);
+    EXPECT_EQ(platform::FontHeight(14.25, 96), -19);
+    EXPECT_EQ(platform::FontHeight(15.75, 96), -21);
+    EXPECT_EQ(platform::FontHeight(9.75, 120), -16);  // 16.25
+    EXPECT_EQ(platform::FontHeight(8.25, 144), -17);  // 16.5 rounds up
+    EXPECT_EQ(platform::TwipsToPixels(-360, 96), -24);
+    EXPECT_EQ(platform::TwipsToPixels(7185, 120), 599);
 }
 
 TEST(BuiltWindows, ListsNeverSortAndTextBoxesHaveNoScrollBars) {
@@ -327,19 +327,19 @@ TEST(BuiltWindows, SplashPlaceAndIconAndTheHiddenFramedMenuHolder) {
     forms::Form holder(layouts::Form3Layout());
     splash.Load();
     holder.Show();  // only loads it
-    const int dpi = forms::ScreenDpi();
+    const int dpi = platform::ScreenDpi();
     RECT r;
     GetWindowRect(splash.Hwnd(), &r);
-    EXPECT_EQ(r.left, forms::TwipsToPixels(4560, dpi));
-    EXPECT_EQ(r.top, forms::TwipsToPixels(1605, dpi));
+    EXPECT_EQ(r.left, platform::TwipsToPixels(4560, dpi));
+    EXPECT_EQ(r.top, platform::TwipsToPixels(1605, dpi));
     EXPECT_NE(SendMessageA(splash.Hwnd(), WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_TRUE(GetWindowLongA(holder.Hwnd(), GWL_STYLE) & WS_THICKFRAME);
     EXPECT_TRUE(GetWindowLongA(holder.Hwnd(), GWL_STYLE) & WS_CAPTION);
     EXPECT_FALSE(IsWindowVisible(holder.Hwnd()));
     RECT client;
     GetClientRect(holder.Hwnd(), &client);
-    EXPECT_EQ(client.right, forms::TwipsToPixels(4680, dpi));
-    EXPECT_EQ(client.bottom, forms::TwipsToPixels(3165, dpi));
+    EXPECT_EQ(client.right, platform::TwipsToPixels(4680, dpi));
+    EXPECT_EQ(client.bottom, platform::TwipsToPixels(3165, dpi));
 }
 
 TEST(Pictures, EachPictureHasItsSizeAndDepth) {

@@ -3,13 +3,14 @@
 
 #include <string>
 
-#include "answer/main_window.h"
+#include "ui/main_window.h"
 #include "forms/form.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
 #include "hostsim/transfer.h"
-#include "shell/layouts/layouts.h"
+#include "ui/layouts/layouts.h"
+#include "ui/log_extent.h"
 #include "support/msg_sequence.h"
 
 namespace {
@@ -30,8 +31,12 @@ protected:
         return items;
     }
 
+    LRESULT MessageLogExtent() {
+        return SendMessageA(form.ControlHwnd("List2"), LB_GETHORIZONTALEXTENT, 0, 0);
+    }
+
     forms::Form form;
-    answer::MainWindow main;
+    ui::MainWindow main;
     int optionsPopped = 0;
 };
 
@@ -74,10 +79,12 @@ TEST_F(MainWindowHandlers, ClearingEmptiesTheLogsAndTheAwayMessage) {
     service.OpenIncomingIM("pal", {{"pal", "one"}});
     main.Timer1_Timer();
     ASSERT_EQ(Items("List1").size(), 1u);
+    EXPECT_EQ(MessageLogExtent(), form.TextWidth("one"));
 
     main.Command5_Click();
     EXPECT_EQ(form.ItemCount("List1"), 0);
     EXPECT_EQ(form.ItemCount("List2"), 0);
+    EXPECT_EQ(MessageLogExtent(), 0);
 
     main.Command2_Click();
     EXPECT_EQ(form.Text("Text1"), "");
@@ -87,6 +94,23 @@ TEST_F(MainWindowHandlers, ClearingEmptiesTheLogsAndTheAwayMessage) {
     EXPECT_EQ(Items("List1"), std::vector<std::string>{"next"});
     ASSERT_EQ(service.Sent().size(), 2u);
     EXPECT_EQ(service.Sent()[1].text, "");
+}
+
+TEST_F(MainWindowHandlers, TheMessageLogScrollsAsFarAsItsWidestEntryMeasuredOnce) {
+    ui::LogExtent extent(form, "List2");
+    const std::string narrow = "hi";
+    const std::string wide = "a message much wider than the list box that holds it";
+    for (const std::string& entry : {narrow, wide, std::string("medium length")})
+        form.AddItem("List2", entry);
+    extent.Widen();
+    EXPECT_EQ(MessageLogExtent(), form.TextWidth(wide));
+    EXPECT_GT(MessageLogExtent(), 120);
+
+    // Emptied behind its back, then a narrow entry: the wide one is gone.
+    form.ClearItems("List2");
+    form.AddItem("List2", narrow);
+    extent.Widen();
+    EXPECT_EQ(MessageLogExtent(), form.TextWidth(narrow));
 }
 
 TEST_F(MainWindowHandlers, TheTwoCloseLabelsEndUpWithOnlyLabel8) {

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/layouts/artwork_ids.h"
+#include "ui/layouts/artwork_ids.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "forms/form.h"
 #include "host/clock.h"
-#include "shell/delay.h"
-#include "shell/layouts/layouts.h"
-#include "shell/splash.h"
+#include "ui/delay.h"
+#include "ui/layouts/layouts.h"
+#include "ui/splash.h"
 
 namespace {
 
@@ -17,14 +17,14 @@ TEST(Pulse, GreyLevelsOfOneCycle) {
         252, 232, 212, 192, 172, 152, 132, 112, 92,  72,  52,  32,  12,   // fade-out
         0,
     };
-    EXPECT_EQ(shell::PulseGreyLevels(), expected);
+    EXPECT_EQ(ui::PulseGreyLevels(), expected);
 }
 
 TEST(Pulse, OneCycleHoldsForItsHoldAndEndsBlack) {
     forms::Form splash(layouts::Form1Layout());
     splash.Load();
     const double start = host::MonotonicSeconds();
-    shell::PulseOnce(splash, "Label1", "quillo's im/idle tools");
+    ui::PulseOnce(splash, "Label1", "quillo's im/idle tools");
     const double took = host::MonotonicSeconds() - start;
     // 26 steps of the 1/64 s clock and the 0.8 s hold
     EXPECT_GE(took, 0.8 + 25.0 / 64);
@@ -36,16 +36,16 @@ TEST(Pulse, OneCycleHoldsForItsHoldAndEndsBlack) {
 
 TEST(Delay, ATinyWaitEndsAtTheNextClockStep) {
     const double start = host::MonotonicSeconds();
-    shell::Delay(0.0000001);
-    EXPECT_LE(host::MonotonicSeconds() - start, 2.0 / shell::kDelayClockTicksPerSecond + 0.05);
+    ui::Delay(0.0000001);
+    EXPECT_LE(host::MonotonicSeconds() - start, 2.0 / ui::kDelayClockTicksPerSecond + 0.05);
     const double before = host::MonotonicSeconds();
-    shell::Delay(0);
+    ui::Delay(0);
     EXPECT_LT(host::MonotonicSeconds() - before, 0.01);
 }
 
 TEST(Splash, ShowEllipticClipsTheWindowToTheEllipse) {
     forms::Form splash(layouts::Form1Layout());
-    shell::ShowElliptic(splash);
+    ui::ShowElliptic(splash);
     EXPECT_TRUE(IsWindowVisible(splash.Hwnd()));
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(splash.Hwnd(), region), ERROR);

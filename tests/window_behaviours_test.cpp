@@ -6,18 +6,18 @@
 #include <thread>
 
 #include "forms/form.h"
-#include "forms/units.h"
+#include "platform/units.h"
 #include "host/primitives.h"
-#include "shell/window_behaviours.h"
+#include "ui/window_behaviours.h"
 #include "support/msg_sequence.h"
 
 namespace {
 
-using shell::CentredOrigin;
-using shell::PlanShrink;
-using shell::RoundHalfEven;
-using shell::ShrinkFrame;
-using shell::ShrinkStepCount;
+using ui::CentredOrigin;
+using ui::PlanShrink;
+using ui::RoundHalfEven;
+using ui::ShrinkFrame;
+using ui::ShrinkStepCount;
 
 constexpr double kScreenW = 19200, kScreenH = 15360;  // 1280 x 1024 pixels
 
@@ -78,7 +78,7 @@ TEST(ShrinkArithmetic, SmallWindowsAndWindowsLargerThanTheScreen) {
 }
 
 // A window that refuses every height below 1500 and counts the pumps.
-class StubbornWindow : public shell::ShrinkTarget {
+class StubbornWindow : public ui::ShrinkTarget {
   public:
     double Width() const override { return width; }
     double Height() const override { return height; }
@@ -95,7 +95,7 @@ class StubbornWindow : public shell::ShrinkTarget {
 
 TEST(ShrinkArithmetic, ARefusedStepIsSkippedAndTheShrinkGoesOn) {
     StubbornWindow window;
-    shell::RunShrink(window, kScreenW, kScreenH);
+    ui::RunShrink(window, kScreenW, kScreenH);
     EXPECT_EQ(window.height, 1500);
     EXPECT_EQ(window.width, 7185 - 35 * 120);  // all n = 35 steps ran
     EXPECT_EQ(window.pumps, 3 * 35);
@@ -115,22 +115,22 @@ forms::FormLayout PlainForm(int width, int height) {
 TEST(WindowBehaviours, ShrinkAndCenterShrinksARealFormAboutTheScreensCentre) {
     forms::Form form(PlainForm(7185, 2100));
     form.Load();
-    shell::ShrinkAndCenter(form);
+    ui::ShrinkAndCenter(form);
     const forms::TwipRect b = form.Bounds();
     EXPECT_EQ(b.width, 3105);
     EXPECT_EQ(b.height, 60);
-    const SIZE screen = forms::ScreenSizeTwips();
+    const SIZE screen = platform::ScreenSizeTwips();
     EXPECT_NEAR(b.left, (screen.cx - 3105) / 2, 15);
     EXPECT_NEAR(b.top, (screen.cy - 60) / 2, 15);
 }
 
 TEST(WindowBehaviours, StayOnTopMinimizeAndACaptionDragByTheMouse) {
     forms::Form form(PlainForm(3000, 1500));
-    form.On("Label1", forms::Event::MouseDown, [&] { shell::FormDrag(form); });
+    form.On("Label1", forms::Event::MouseDown, [&] { ui::FormDrag(form); });
     form.Show();
-    shell::StayOnTop(form);
+    ui::StayOnTop(form);
     EXPECT_TRUE(GetWindowLongA(form.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    shell::StayOnTop(form);  // again: still top-most
+    ui::StayOnTop(form);  // again: still top-most
     EXPECT_TRUE(GetWindowLongA(form.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     RECT before;
@@ -165,7 +165,7 @@ TEST(WindowBehaviours, StayOnTopMinimizeAndACaptionDragByTheMouse) {
     EXPECT_EQ(after.left - before.left, 80);
     EXPECT_EQ(after.top - before.top, 40);
 
-    shell::MinimizeWindow(form.Hwnd());
+    ui::MinimizeWindow(form.Hwnd());
     EXPECT_TRUE(IsIconic(form.Hwnd()));
 }
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "forms/gdi.h"
+#include "platform/gdi.h"
 
 namespace demo {
 namespace {
@@ -20,11 +20,11 @@ bool Capture(const RECT& area, Pixels& out) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return false;
-    forms::ScopedGetDC screen(nullptr);
-    forms::ScopedCompatibleDC memory(screen);
-    forms::Bitmap bitmap(CreateCompatibleBitmap(screen, width, height));
+    platform::ScopedGetDC screen(nullptr);
+    platform::ScopedCompatibleDC memory(screen);
+    platform::Bitmap bitmap(CreateCompatibleBitmap(screen, width, height));
     {
-        forms::ScopedSelectObject chosen(memory, bitmap);
+        platform::ScopedSelectObject chosen(memory, bitmap);
         if (!BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY)) {
             return false;
         }

@@ -1,0 +1,90 @@
+#include "ui/splash.h"
+
+#include <windows.h>
+
+#include "ui/delay.h"
+#include "ui/splash_controls.h"
+
+namespace ui {
+namespace {
+
+constexpr char kSubtitle[] = " for: AOL 4.0 - 5.0";
+constexpr int kEllipseRight = 225, kEllipseBottom = 250;  // pixels
+// Written as a tenth of a microsecond: in effect one step of the delay clock.
+constexpr double kFadeStepDelay = 0.0000001;
+constexpr double kHoldDelay = 0.8;
+constexpr int kFadeFirst = 64, kFadeStride = 5;
+
+int GreyForStep(int n) { return 255 - (4 * n - 1); }
+
+std::vector<int> FadeIn() {
+    std::vector<int> levels;
+    for (int n = kFadeFirst; n >= 1; n -= kFadeStride) levels.push_back(GreyForStep(n));
+    return levels;
+}
+
+std::vector<int> FadeOut() {
+    std::vector<int> levels;
+    for (int n = 1; n <= kFadeFirst; n += kFadeStride) levels.push_back(GreyForStep(n));
+    return levels;
+}
+
+COLORREF Grey(int v) { return RGB(v, v, v); }
+
+}  // namespace
+
+std::vector<int> PulseGreyLevels() {
+    std::vector<int> levels = FadeIn();
+    const std::vector<int> out = FadeOut();
+    levels.insert(levels.end(), out.begin(), out.end());
+    levels.push_back(0);
+    return levels;
+}
+
+void ShowElliptic(forms::Form& form) {
+    form.Show();
+    // Once set, the region belongs to the window system.
+    HRGN region = CreateEllipticRgn(0, 0, kEllipseRight, kEllipseBottom);
+    if (region && !SetWindowRgn(form.Hwnd(), region, TRUE)) DeleteObject(region);
+}
+
+void PulseOnce(forms::Form& form, const std::string& label, const std::string& text) {
+    form.SetAlignment(label, forms::Align::Centre);
+    form.SetText(label, text);
+    form.SetOpaque(label, false);
+    form.SetAutoSize(label, true);
+    form.SetBackColour(RGB(0, 0, 0));
+    for (int v : FadeIn()) {
+        form.SetForeColour(label, Grey(v));
+        Delay(kFadeStepDelay);
+    }
+    Delay(kHoldDelay);
+    for (int v : FadeOut()) {
+        form.SetForeColour(label, Grey(v));
+        Delay(kFadeStepDelay);
+    }
+    form.SetForeColour(label, Grey(0));
+}
+
+void PulseLabel(forms::Form& form, const std::string& label, const std::string& text) {
+    for (;;) PulseOnce(form, label, text);
+}
+
+Splash::Splash(forms::Form& form, std::function<void()> showMain)
+    : form_(form), showMain_(std::move(showMain)) {
+    form_.On(forms::kForm, forms::Event::Load, [this] { Form_Load(); });
+    form_.On(splash_controls::kTitleLabel, forms::Event::Click, [this] { Label1_Click(); });
+}
+
+void Splash::Form_Load() {
+    ShowElliptic(form_);
+    form_.SetText(splash_controls::kSubtitleLabel, kSubtitle);
+    PulseLabel(form_, splash_controls::kTitleLabel, form_.Text(splash_controls::kTitleLabel));
+}
+
+void Splash::Label1_Click() {
+    form_.Hide();
+    if (showMain_) showMain_();
+}
+
+}  // namespace ui
