@@ -10,16 +10,14 @@ namespace answer {
 
 // An incoming instant message waiting to be answered.
 inline constexpr host::Requirement kReceivedImSignature[] = {
-    {host::kViewClass, 3}, {host::kStaticClass, 3}, {host::kStaticClass, 4},
-    {host::kRichClass, 1}, {host::kRichClass, 2},   {host::kIconClass, 8},
-    {host::kIconClass, 14}};
+    {host::kViewClass, 3}, {host::kStaticClass, 3}, {host::kStaticClass, 4}, {host::kRichClass, 1},
+    {host::kRichClass, 2}, {host::kIconClass, 8},   {host::kIconClass, 14}};
 
 // The instant-message window to read and answer: one view fewer than above,
 // so it also accepts windows that one does not.
 inline constexpr host::Requirement kImWindowSignature[] = {
-    {host::kViewClass, 2}, {host::kStaticClass, 3}, {host::kStaticClass, 4},
-    {host::kRichClass, 1}, {host::kRichClass, 2},   {host::kIconClass, 8},
-    {host::kIconClass, 14}};
+    {host::kViewClass, 2}, {host::kStaticClass, 3}, {host::kStaticClass, 4}, {host::kRichClass, 1},
+    {host::kRichClass, 2}, {host::kIconClass, 8},   {host::kIconClass, 14}};
 
 // A host window holding an edit field.
 inline constexpr host::Requirement kEditWindowSignature[] = {

@@ -56,14 +56,24 @@ void SearchCost() {
     // one short of the 8th icon, a chat room, a compose window.
     const std::vector<hostsim::ChildLayout> shapes = {
         {"Buddy: Instant Message",
-         {{host::kViewClass, 3}, {host::kStaticClass, 4}, {host::kRichClass, 2},
-          {host::kIconClass, 7}, {host::kImageClass, 2}, {host::kListboxClass, 2}}},
+         {{host::kViewClass, 3},
+          {host::kStaticClass, 4},
+          {host::kRichClass, 2},
+          {host::kIconClass, 7},
+          {host::kImageClass, 2},
+          {host::kListboxClass, 2}}},
         {"Town Square",
-         {{host::kStaticClass, 3}, {host::kRichClass, 2}, {host::kListboxClass, 1},
-          {host::kIconClass, 12}, {host::kImageClass, 2}}},
+         {{host::kStaticClass, 3},
+          {host::kRichClass, 2},
+          {host::kListboxClass, 1},
+          {host::kIconClass, 12},
+          {host::kImageClass, 2}}},
         {host::kComposeCaption,
-         {{host::kEditClass, 1}, {host::kRichClass, 1}, {host::kIconClass, 10},
-          {host::kComboboxClass, 1}, {host::kImageClass, 7}}},
+         {{host::kEditClass, 1},
+          {host::kRichClass, 1},
+          {host::kIconClass, 10},
+          {host::kComboboxClass, 1},
+          {host::kImageClass, 7}}},
     };
     for (int i = 0; i < kOpenWindows; ++i) host.OpenChild(shapes[i % shapes.size()]);
     std::vector<double> costs;

@@ -69,11 +69,19 @@ std::vector<hostsim::ChildLayout> Shapes() {
     using host::kIconClass, host::kRichClass, host::kStaticClass, host::kViewClass;
     return {
         {"Bob: Instant Message",
-         {{kViewClass, 3}, {kStaticClass, 4}, {kRichClass, 2}, {kIconClass, 7},
-          {host::kImageClass, 2}, {host::kListboxClass, 2}}},
+         {{kViewClass, 3},
+          {kStaticClass, 4},
+          {kRichClass, 2},
+          {kIconClass, 7},
+          {host::kImageClass, 2},
+          {host::kListboxClass, 2}}},
         {"Chat Room: lobby",
-         {{kStaticClass, 5}, {kRichClass, 2}, {host::kComboboxClass, 1}, {kIconClass, 10},
-          {host::kImageClass, 1}, {host::kListboxClass, 1}}},
+         {{kStaticClass, 5},
+          {kRichClass, 2},
+          {host::kComboboxClass, 1},
+          {kIconClass, 10},
+          {host::kImageClass, 1},
+          {host::kListboxClass, 1}}},
         {"Send Instant Message",
          {{host::kEditClass, 1}, {kRichClass, 1}, {kStaticClass, 3}, {kIconClass, 15}}},
     };

@@ -32,7 +32,9 @@ struct ThreadCpu {
 
 int ticks = 0;
 
-void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++ticks; }
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) {
+    ++ticks;
+}
 
 // A loop that never yields, to show the thread clock counts at all.
 void Spin(double seconds) {
@@ -49,7 +51,8 @@ void Measure(const char* label, void (*wait)(double), double seconds) {
     const ThreadCpu after = ThreadCpu::Now();
     const double user = after.userMs - before.userMs, kernel = after.kernelMs - before.kernelMs;
     std::printf("%-32s wall %.3f s   thread CPU %.1f ms (user %.1f, kernel %.1f) = %.2f %%\n",
-                label, wall, user + kernel, user, kernel, 100.0 * (user + kernel) / (wall * 1000.0));
+                label, wall, user + kernel, user, kernel,
+                100.0 * (user + kernel) / (wall * 1000.0));
 }
 
 }  // namespace

@@ -36,8 +36,10 @@ COLORREF DefaultBack(Kind kind) {
 }
 
 RECT ToPixels(const TwipRect& r, int dpi) {
-    const int left = platform::TwipsToPixels(r.left, dpi), top = platform::TwipsToPixels(r.top, dpi);
-    return {left, top, left + platform::TwipsToPixels(r.width, dpi), top + platform::TwipsToPixels(r.height, dpi)};
+    const int left = platform::TwipsToPixels(r.left, dpi),
+              top = platform::TwipsToPixels(r.top, dpi);
+    return {left, top, left + platform::TwipsToPixels(r.width, dpi),
+            top + platform::TwipsToPixels(r.height, dpi)};
 }
 
 DWORD WindowStyle(Border border) {
@@ -132,8 +134,10 @@ void Form::CreateWindowFromLayout() {
     const bool defaultPlace = !layout_.place;
     const DWORD createStyle =
         defaultPlace && layout_.border == Border::None ? WS_OVERLAPPED | WS_CLIPCHILDREN : style;
-    const int x = defaultPlace ? CW_USEDEFAULT : platform::TwipsToPixels(layout_.place->x, state_->dpi);
-    const int y = defaultPlace ? CW_USEDEFAULT : platform::TwipsToPixels(layout_.place->y, state_->dpi);
+    const int x =
+        defaultPlace ? CW_USEDEFAULT : platform::TwipsToPixels(layout_.place->x, state_->dpi);
+    const int y =
+        defaultPlace ? CW_USEDEFAULT : platform::TwipsToPixels(layout_.place->y, state_->dpi);
 
     HWND window = CreateWindowExA(0, kFormClass, layout_.caption.c_str(), createStyle, x, y, width,
                                   height, nullptr, nullptr, instance, this);

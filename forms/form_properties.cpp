@@ -26,15 +26,16 @@ TwipRect Form::Bounds() const {
     GetWindowRect(state_->hwnd, &r);
     const int dpi = state_->dpi;
     return {platform::PixelsToTwips(r.left, dpi), platform::PixelsToTwips(r.top, dpi),
-            platform::PixelsToTwips(r.right - r.left, dpi), platform::PixelsToTwips(r.bottom - r.top, dpi)};
+            platform::PixelsToTwips(r.right - r.left, dpi),
+            platform::PixelsToTwips(r.bottom - r.top, dpi)};
 }
 
 void Form::SetBounds(const TwipRect& b) {
     if (!state_) return;
     const int dpi = state_->dpi;
-    SetWindowPos(state_->hwnd, nullptr, platform::TwipsToPixels(b.left, dpi), platform::TwipsToPixels(b.top, dpi),
-                 platform::TwipsToPixels(b.width, dpi), platform::TwipsToPixels(b.height, dpi),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(state_->hwnd, nullptr, platform::TwipsToPixels(b.left, dpi),
+                 platform::TwipsToPixels(b.top, dpi), platform::TwipsToPixels(b.width, dpi),
+                 platform::TwipsToPixels(b.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetBackColour(COLORREF colour) {

@@ -66,7 +66,7 @@ struct Form::State {
     platform::Font font;
     std::vector<ControlState> controls;  // in layout order, front-most first
     std::vector<TimerState> timers;
-    std::vector<int> tabOrder;       // indexes of focusable controls
+    std::vector<int> tabOrder;                 // indexes of focusable controls
     std::map<int, platform::Bitmap> pictures;  // by resource id
     std::vector<OwnedMenu> menus;
     std::map<std::string, HMENU> popups;

@@ -14,7 +14,7 @@ namespace forms {
 // control painted in COLOR_HIGHLIGHT follows the scheme the way the platform's
 // own controls do.
 class Colour {
-public:
+  public:
     static Colour System(int index) { return Colour(true, index, 0); }
     static Colour Rgb(int r, int g, int b) { return Colour(false, 0, RGB(r, g, b)); }
 
@@ -25,7 +25,7 @@ public:
         return system_ == o.system_ && (system_ ? index_ == o.index_ : rgb_ == o.rgb_);
     }
 
-private:
+  private:
     Colour(bool system, int index, COLORREF rgb) : system_(system), index_(index), rgb_(rgb) {}
     bool system_;
     int index_;
@@ -50,24 +50,45 @@ struct TwipRect {
 struct ControlLayout {
     Kind kind = Kind::Label;
     std::string name;
-    TwipRect place;           // for a line: the bounding box of its two ends
-    POINT from{}, to{};       // a line's ends, in twips
-    std::string text;         // caption, text, or nothing
+    TwipRect place;      // for a line: the bounding box of its two ends
+    POINT from{}, to{};  // a line's ends, in twips
+    std::string text;    // caption, text, or nothing
     FontStyle font;
     std::optional<Colour> fore, back;  // unset: the usual default of the kind
-    bool opaque = true;       // labels only
+    bool opaque = true;                // labels only
     Align align = Align::Left;
-    int tab = -1;             // place in the keyboard order; -1 for none
+    int tab = -1;  // place in the keyboard order; -1 for none
     int picture = 0;
-    bool multiLine = false;   // text boxes only
+    bool multiLine = false;  // text boxes only
 
-    ControlLayout& Fore(Colour c) { fore = c; return *this; }
-    ControlLayout& Back(Colour c) { back = c; return *this; }
-    ControlLayout& Transparent() { opaque = false; return *this; }
-    ControlLayout& Opaque() { opaque = true; return *this; }
-    ControlLayout& Centred() { align = Align::Centre; return *this; }
-    ControlLayout& Tab(int place) { tab = place; return *this; }
-    ControlLayout& Picture(int id) { picture = id; return *this; }
+    ControlLayout& Fore(Colour c) {
+        fore = c;
+        return *this;
+    }
+    ControlLayout& Back(Colour c) {
+        back = c;
+        return *this;
+    }
+    ControlLayout& Transparent() {
+        opaque = false;
+        return *this;
+    }
+    ControlLayout& Opaque() {
+        opaque = true;
+        return *this;
+    }
+    ControlLayout& Centred() {
+        align = Align::Centre;
+        return *this;
+    }
+    ControlLayout& Tab(int place) {
+        tab = place;
+        return *this;
+    }
+    ControlLayout& Picture(int id) {
+        picture = id;
+        return *this;
+    }
 
     bool IsWindowed() const {
         return kind == Kind::Button || kind == Kind::TextBox || kind == Kind::ListBox;
@@ -78,9 +99,9 @@ ControlLayout Label(std::string name, TwipRect place, std::string caption, FontS
 ControlLayout Image(std::string name, TwipRect place, int picture);
 ControlLayout Line(std::string name, POINT from, POINT to);
 ControlLayout Button(std::string name, TwipRect place, std::string caption, FontStyle font,
-                   int picture);
+                     int picture);
 ControlLayout TextBox(std::string name, TwipRect place, std::string text, FontStyle font,
-                    bool multiLine);
+                      bool multiLine);
 ControlLayout ListBox(std::string name, TwipRect place, FontStyle font);
 
 struct TimerLayout {
@@ -106,10 +127,10 @@ struct FormLayout {
     std::optional<POINT> place;             // top-left in twips; unset: the system's default
     int icon = 0;
     int backPicture = 0;
-    std::optional<Colour> back;             // unset: COLOR_BTNFACE
-    FontStyle font;                          // the form's own font, for measuring text
-    bool neverShown = false;                // a holder of menus only; Show only loads it
-    std::vector<ControlLayout> controls;      // front-most first; windowed ones before the rest
+    std::optional<Colour> back;           // unset: COLOR_BTNFACE
+    FontStyle font;                       // the form's own font, for measuring text
+    bool neverShown = false;              // a holder of menus only; Show only loads it
+    std::vector<ControlLayout> controls;  // front-most first; windowed ones before the rest
     std::vector<TimerLayout> timers;
     std::vector<MenuLayout> menus;
 };

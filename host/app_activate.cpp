@@ -14,7 +14,8 @@ void AppActivate(const std::string& title) {
     for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, title.c_str()); w;
          w = FindWindowExA(nullptr, w, nullptr, title.c_str())) {
         const int n = GetWindowTextA(w, &buffer[0], static_cast<int>(buffer.size()));
-        if (n == static_cast<int>(title.size()) && std::memcmp(buffer.data(), title.data(), title.size()) == 0) {
+        if (n == static_cast<int>(title.size()) &&
+            std::memcmp(buffer.data(), title.data(), title.size()) == 0) {
             SetForegroundWindow(w);
             return;
         }

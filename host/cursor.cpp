@@ -11,7 +11,9 @@ constexpr UINT_PTR kCheckTimer = 1;
 // looks where the pointer really is; a check comes after that.
 constexpr UINT kCheckMs = 150;
 
-bool Same(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
+bool Same(POINT a, POINT b) {
+    return a.x == b.x && a.y == b.y;
+}
 
 // What a pointer-return window holds, freed with it.
 struct PendingReturn {
@@ -79,8 +81,8 @@ void WatchReturn(POINT to, POINT parked) {
         RegisterClassA(&wc);
     }
     auto pending = std::make_unique<PendingReturn>(PendingReturn{to, parked, GetTickCount()});
-    const HWND window = CreateWindowExA(0, kReturnClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                        nullptr, instance, pending.get());
+    const HWND window = CreateWindowExA(0, kReturnClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        instance, pending.get());
     if (!window) return;
     pending.release();  // the window's now
     SetTimer(window, kCheckTimer, kCheckMs, nullptr);

@@ -18,7 +18,7 @@ constexpr DWORD kPointerReturnLimitMs = 60000;
 // later save takes over a return still pending, so the corner is never taken
 // for the pointer's place.
 class SavedCursorPos {
-public:
+  public:
     SavedCursorPos();
     ~SavedCursorPos();
     SavedCursorPos(const SavedCursorPos&) = delete;
@@ -28,7 +28,7 @@ public:
     // Moves the pointer to `place` (clamped to the screen) until it is put back.
     void Park(POINT place);
 
-private:
+  private:
     POINT saved_{};
     POINT parked_{};
     bool isParked_ = false;

@@ -39,7 +39,9 @@ bool HostLink::RoundTrip(HWND window) {
     return false;
 }
 
-bool HostLink::Reach(HWND window) { return window && RoundTrip(window); }
+bool HostLink::Reach(HWND window) {
+    return window && RoundTrip(window);
+}
 
 bool HostLink::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
     if (cut_ || !window) return false;
@@ -55,10 +57,11 @@ bool HostLink::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRE
     // hang; the wide one gives the window's own count, the ANSI length for
     // the host's ANSI windows.
     const UINT flags = SMTO_ABORTIFHUNG | SMTO_NORMAL;
-    const LRESULT sent =
-        message == WM_GETTEXTLENGTH
-            ? SendMessageTimeoutW(window, message, wParam, lParam, flags, kHostReplyLimitMs, &answer)
-            : SendMessageTimeoutA(window, message, wParam, lParam, flags, kHostReplyLimitMs, &answer);
+    const LRESULT sent = message == WM_GETTEXTLENGTH
+                             ? SendMessageTimeoutW(window, message, wParam, lParam, flags,
+                                                   kHostReplyLimitMs, &answer)
+                             : SendMessageTimeoutA(window, message, wParam, lParam, flags,
+                                                   kHostReplyLimitMs, &answer);
     if (!sent) {
         if (IsWindow(window)) cut_ = true;
         return false;

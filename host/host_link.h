@@ -19,7 +19,7 @@ constexpr UINT kHostReplyLimitMs = 2000;
 // - each message has a time limit, and once one goes unanswered the link
 //   sends nothing more: the operation ends as if the host's window had gone.
 class HostLink {
-public:
+  public:
     HostLink() = default;
     HostLink(const HostLink&) = delete;
     HostLink& operator=(const HostLink&) = delete;
@@ -27,8 +27,7 @@ public:
     // Sends a message with the time limit. False when it was not delivered
     // (handle 0, a window gone, a host that did not answer in time, a link
     // already cut); then *result is left untouched.
-    bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-              LRESULT* result = nullptr);
+    bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result = nullptr);
 
     // True when `window`'s thread answers a round trip now. For calls that
     // wait for the host's thread with no limit of their own (EnableWindow):
@@ -38,7 +37,7 @@ public:
     // True once the host has failed to answer in this operation.
     bool cut() const { return cut_; }
 
-private:
+  private:
     bool RoundTrip(HWND window);
 
     std::vector<DWORD> answering_;  // host threads that answered a round trip

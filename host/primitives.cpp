@@ -21,7 +21,9 @@ bool SetText(HostLink& link, HWND window, const std::string& text) {
     return link.Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-bool SendEnterChar(HostLink& link, HWND window) { return link.Send(window, WM_CHAR, VK_RETURN, 0); }
+bool SendEnterChar(HostLink& link, HWND window) {
+    return link.Send(window, WM_CHAR, VK_RETURN, 0);
+}
 
 bool SendClick(HostLink& link, HWND window) {
     return link.Send(window, WM_LBUTTONDOWN, 0, 0) && link.Send(window, WM_LBUTTONUP, 0, 0);
@@ -36,13 +38,17 @@ bool PostPair(HWND window, UINT first, UINT second, WPARAM wParam) {
 
 }  // namespace
 
-bool PostClick(HWND window) { return PostPair(window, WM_LBUTTONDOWN, WM_LBUTTONUP, 0); }
+bool PostClick(HWND window) {
+    return PostPair(window, WM_LBUTTONDOWN, WM_LBUTTONUP, 0);
+}
 
 bool PostKey(HWND window, WPARAM virtualKey) {
     return PostPair(window, WM_KEYDOWN, WM_KEYUP, virtualKey);
 }
 
-bool PostClose(HWND window) { return window && PostMessageA(window, WM_CLOSE, 0, 0); }
+bool PostClose(HWND window) {
+    return window && PostMessageA(window, WM_CLOSE, 0, 0);
+}
 
 void PumpMessages() {
     // Messages that arrive while we dispatch are left for the next pump, so a

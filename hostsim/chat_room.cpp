@@ -25,27 +25,26 @@ void AddIcons(Host* host, HWND room, int left, DWORD intervalMs) {
     const int placed = static_cast<int>(Host::Children(room, host::kIconClass).size());
     CreateControl(room, host::kIconClass, "", 4 + placed * (kIconSize + 3), kAddedIconsTop,
                   kIconSize, kIconSize);
-    host->Later(intervalMs, [host, room, left, intervalMs] {
-        AddIcons(host, room, left - 1, intervalMs);
-    });
+    host->Later(intervalMs,
+                [host, room, left, intervalMs] { AddIcons(host, room, left - 1, intervalMs); });
 }
 
 }  // namespace
 
-ChatRoom::ChatRoom(Host& host, const ChatRoomShape& shape, const std::string& caption,
-                   bool atBack, DWORD fillMs)
+ChatRoom::ChatRoom(Host& host, const ChatRoomShape& shape, const std::string& caption, bool atBack,
+                   DWORD fillMs)
     : host_(host), said_(std::make_shared<Said>()) {
     const bool slow = fillMs > 0 && shape.icons > 0;
     ChildLayout layout{caption,
-                   {
-                       {host::kStaticClass, shape.statics, "Chat"},
-                       {host::kRichClass, shape.riches, ""},
-                       {host::kComboboxClass, shape.comboboxes, "lobby"},
-                       {host::kIconClass, slow ? 0 : shape.icons, ""},
-                       {host::kImageClass, shape.images, ""},
-                       {host::kListboxClass, shape.listboxes, "people here"},
-                   },
-                   atBack};
+                       {
+                           {host::kStaticClass, shape.statics, "Chat"},
+                           {host::kRichClass, shape.riches, ""},
+                           {host::kComboboxClass, shape.comboboxes, "lobby"},
+                           {host::kIconClass, slow ? 0 : shape.icons, ""},
+                           {host::kImageClass, shape.images, ""},
+                           {host::kListboxClass, shape.listboxes, "people here"},
+                       },
+                       atBack};
     window_ = host_.OpenChild(layout);
     if (slow) {
         host_.ReportFault("slow", StepName(Step::Chat));
@@ -95,7 +94,8 @@ bool ChatRoom::Misbehave(const Fault& fault) {
     if (fault.kind == FaultKind::Vanish) {
         Host* h = &host_;
         const HWND room = window_;
-        host_.VanishOn(inputBox_, 0, [h, room] { h->DestroyNow(room); }, StepName(fault.step));
+        host_.VanishOn(
+            inputBox_, 0, [h, room] { h->DestroyNow(room); }, StepName(fault.step));
         return true;
     }
     return false;

@@ -25,7 +25,7 @@ struct ChatRoomShape {
 // second "RICHCNTL") says its text in the room on Enter, appends it to the
 // transcript (the first "RICHCNTL") and empties itself.
 class ChatRoom {
-public:
+  public:
     // With `fillMs`, the room's icons come one by one over that long, as a
     // slow host fills a window.
     explicit ChatRoom(Host& host, const ChatRoomShape& shape = {},
@@ -44,7 +44,7 @@ public:
     // message from outside. False for a fault the room cannot have.
     bool Misbehave(const Fault& fault);
 
-private:
+  private:
     struct Said;
 
     Host& host_;

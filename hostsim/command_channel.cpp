@@ -13,8 +13,8 @@ Command ParseCommand(const std::string& line) {
     bool first = true;
     for (;;) {
         const size_t tab = line.find('\t', start);
-        std::string field = line.substr(start, tab == std::string::npos ? std::string::npos
-                                                                         : tab - start);
+        std::string field =
+            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
         if (first) {
             command.verb = field;
             first = false;

@@ -8,8 +8,8 @@ namespace hostsim {
 namespace {
 
 constexpr const char* kControlClasses[] = {
-    host::kIconClass,    host::kStaticClass,  host::kViewClass,     host::kRichClass,
-    host::kEditClass,    host::kListboxClass, host::kComboboxClass, host::kImageClass,
+    host::kIconClass,    host::kStaticClass,     host::kViewClass,     host::kRichClass,
+    host::kEditClass,    host::kListboxClass,    host::kComboboxClass, host::kImageClass,
     host::kToolbarClass, host::kToolbarBarClass,
 };
 
@@ -26,7 +26,10 @@ void Paint(HWND window, ControlState* state) {
     const bool icon = std::strcmp(cls, host::kIconClass) == 0;
     const bool writable =
         std::strcmp(cls, host::kRichClass) == 0 || std::strcmp(cls, host::kEditClass) == 0;
-    FillRect(dc, &rc, GetSysColorBrush(icon ? COLOR_BTNFACE : writable ? COLOR_WINDOW : COLOR_3DLIGHT));
+    FillRect(dc, &rc,
+             GetSysColorBrush(icon       ? COLOR_BTNFACE
+                              : writable ? COLOR_WINDOW
+                                         : COLOR_3DLIGHT));
     FrameRect(dc, &rc, GetSysColorBrush(COLOR_BTNSHADOW));
     SetBkMode(dc, TRANSPARENT);
     const std::string shown = state && !state->text.empty() ? state->text : std::string(cls);

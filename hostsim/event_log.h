@@ -11,12 +11,12 @@ namespace hostsim {
 // The last field is when it happened, in host::MonotonicSeconds(), so a reader
 // can time the add-on's answers without the delay of the writer's polling.
 class EventLog {
-public:
+  public:
     explicit EventLog(std::string path);
     void Write(const std::string& kind, const std::string& a, const std::string& b = {});
     void Write(const std::string& kind, const std::string& a, const std::string& b, double at);
 
-private:
+  private:
     std::string path_;
     std::mutex lock_;
 };

@@ -6,8 +6,9 @@ namespace hostsim {
 namespace {
 
 constexpr const char* kStepNames[] = {
-    "search", "sender", "transcript", "close",  "toolbar",      "menu", "compose",  "recipient",
-    "message", "send",  "answer",     "conversation", "box", "transfer", "chat",
+    "search", "sender",       "transcript", "close",    "toolbar",
+    "menu",   "compose",      "recipient",  "message",  "send",
+    "answer", "conversation", "box",        "transfer", "chat",
 };
 constexpr const char* kKindNames[] = {"hang", "vanish", "slow", "refuse"};
 
@@ -21,8 +22,12 @@ std::optional<Enum> Named(const char* const (&names)[N], const std::string& word
 
 }  // namespace
 
-const char* StepName(Step step) { return kStepNames[static_cast<size_t>(step)]; }
-const char* FaultKindName(FaultKind kind) { return kKindNames[static_cast<size_t>(kind)]; }
+const char* StepName(Step step) {
+    return kStepNames[static_cast<size_t>(step)];
+}
+const char* FaultKindName(FaultKind kind) {
+    return kKindNames[static_cast<size_t>(kind)];
+}
 
 std::optional<Fault> ParseFault(const std::string& step, const std::string& kind,
                                 const std::string& seconds) {

@@ -56,8 +56,15 @@ thread_local Host* tCurrentHost = nullptr;
 
 bool IsRecorded(UINT message) {
     switch (message) {
-        case WM_SETTEXT: case WM_GETTEXT: case WM_GETTEXTLENGTH: case WM_CLOSE:
-        case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_KEYDOWN: case WM_KEYUP: case WM_CHAR:
+        case WM_SETTEXT:
+        case WM_GETTEXT:
+        case WM_GETTEXTLENGTH:
+        case WM_CLOSE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CHAR:
         case WM_ENABLE:
             return true;
     }
@@ -81,7 +88,8 @@ LRESULT CALLBACK SentHook(int code, WPARAM fromThisThread, LPARAM lParam) {
 
 LRESULT CALLBACK AnsweredHook(int code, WPARAM wParam, LPARAM lParam) {
     const auto* ret = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && tCurrentHost) tCurrentHost->AnsweredFromOutside(ret->hwnd, ret->message);
+    if (code == HC_ACTION && tCurrentHost)
+        tCurrentHost->AnsweredFromOutside(ret->hwnd, ret->message);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -202,9 +210,19 @@ struct FlowLayout {
     RECT Next(const std::string& cls) {
         int w = 110, h = 20;
         if (cls == host::kIconClass) w = h = 24;
-        if (cls == host::kRichClass) { w = 210; h = 56; }
-        if (cls == host::kViewClass) { w = 90; h = 40; }
-        if (x + w > kChildWidth - 16) { x = 4; y += rowHeight + 3; rowHeight = 0; }
+        if (cls == host::kRichClass) {
+            w = 210;
+            h = 56;
+        }
+        if (cls == host::kViewClass) {
+            w = 90;
+            h = 40;
+        }
+        if (x + w > kChildWidth - 16) {
+            x = 4;
+            y += rowHeight + 3;
+            rowHeight = 0;
+        }
         RECT r{x, y, x + w, y + h};
         x += w + 3;
         rowHeight = std::max(rowHeight, h);
@@ -262,10 +280,9 @@ void Host::ThreadMain(Options options) {
 
 void Host::BuildFrame(const Options& options) {
     auto* state = new FrameState;  // owned by the frame, freed when it goes
-    frame_ = CreateWindowExA(0, host::kFrameClass, "America  Online",
-                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFrameLeft, kFrameTop,
-                             kFrameWidth, kFrameHeight, nullptr, nullptr,
-                             GetModuleHandleA(nullptr), state);
+    frame_ = CreateWindowExA(
+        0, host::kFrameClass, "America  Online", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFrameLeft,
+        kFrameTop, kFrameWidth, kFrameHeight, nullptr, nullptr, GetModuleHandleA(nullptr), state);
     CLIENTCREATESTRUCT ccs = {};
     ccs.idFirstChild = 1000;
     mdi_ = CreateWindowExA(WS_EX_CLIENTEDGE, host::kMdiClientClass, nullptr,
@@ -433,7 +450,8 @@ void Host::Arm(Trap trap) {
 void Host::HangNow(DWORD ms, const std::string& step) {
     // Sent without waiting, so it comes before anything queued after it, sent or posted.
     auto* hang = new std::function<void()>([this, ms, step] { Block(ms, step); });
-    if (!SendNotifyMessageA(messages_, kPostMessage, 0, reinterpret_cast<LPARAM>(hang))) delete hang;
+    if (!SendNotifyMessageA(messages_, kPostMessage, 0, reinterpret_cast<LPARAM>(hang)))
+        delete hang;
 }
 
 void Host::HangOn(HWND window, UINT message, DWORD ms, const std::string& step) {
@@ -475,9 +493,9 @@ void Host::FromOutside(HWND window, UINT message, MSG* posted) {
 }
 
 void Host::AnsweredFromOutside(HWND window, UINT message) {
-    const auto answered = std::find_if(answerFirst_.begin(), answerFirst_.end(), [&](const Trap& t) {
-        return t.window == window && t.message == message;
-    });
+    const auto answered =
+        std::find_if(answerFirst_.begin(), answerFirst_.end(),
+                     [&](const Trap& t) { return t.window == window && t.message == message; });
     if (answered == answerFirst_.end()) return;
     Trap trap = std::move(*answered);
     answerFirst_.erase(answered);

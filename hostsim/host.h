@@ -34,7 +34,7 @@ struct ChildLayout {
 // its own process. Every host window records the messages it gets from
 // outside that thread, so tests can assert on exact sequences.
 class Host {
-public:
+  public:
     struct Options {
         int toolbarIcons = 12;
         bool visible = false;
@@ -119,7 +119,7 @@ public:
     void AnsweredFromOutside(HWND window, UINT message);
     void RunLater(UINT_PTR timer);
 
-private:
+  private:
     struct Trap {
         HWND window;
         UINT message;

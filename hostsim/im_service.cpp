@@ -44,10 +44,10 @@ struct ImService::State : std::enable_shared_from_this<ImService::State> {
     HWND frame = nullptr;
     WNDPROC frameProc = nullptr;
     UINT_PTR nextTimer = 1;
-    bool awaitingMenuWindow = false;  // host thread only
+    bool awaitingMenuWindow = false;                    // host thread only
     std::map<UINT_PTR, std::function<void()>> pending;  // host thread only
-    std::optional<Fault> fault;  // host thread only; goes off once
-    bool refuseNext = false;     // host thread only
+    std::optional<Fault> fault;                         // host thread only; goes off once
+    bool refuseNext = false;                            // host thread only
     const char* refusingStep = "";
 
     mutable std::mutex lock;
@@ -162,7 +162,8 @@ void ImService::State::ArmOnControl(Step step, HWND control, HWND window) {
     if (f->kind == FaultKind::Hang) host->HangOn(control, 0, f->ms, StepName(step));
     if (f->kind == FaultKind::Vanish) {
         Host* h = host;
-        host->VanishOn(control, 0, [h, window] { h->DestroyNow(window); }, StepName(step));
+        host->VanishOn(
+            control, 0, [h, window] { h->DestroyNow(window); }, StepName(step));
     }
 }
 
@@ -245,10 +246,11 @@ void ImService::State::OpenCompose() {
                                  : options.composeIconIntervalMs;
     const bool iconsLater = hangs || intervalMs > 0;
     if (f && f->kind == FaultKind::SlowFill) host->ReportFault("slow", StepName(Step::Compose));
-    const HWND compose = host->OpenChild({host::kComposeCaption,
-                                          {{host::kEditClass, 1},
-                                           {host::kRichClass, 1},
-                                           {host::kIconClass, iconsLater ? 0 : options.composeIcons}}});
+    const HWND compose =
+        host->OpenChild({host::kComposeCaption,
+                         {{host::kEditClass, 1},
+                          {host::kRichClass, 1},
+                          {host::kIconClass, iconsLater ? 0 : options.composeIcons}}});
     // Stuck half-way through making the window, as a busy host is.
     if (hangs) host->Block(f->ms, StepName(Step::Compose));
     auto filled = [self = shared_from_this(), compose] { self->ComposeFilled(compose); };
@@ -281,31 +283,35 @@ void ImService::State::ComposeFilled(HWND compose) {
     const HWND send = host::NthChild(compose, host::kIconClass, kSendIconNumber);
     {
         std::lock_guard<std::mutex> guard(lock);
-        composeWindows.push_back({compose, FindWindowExA(compose, nullptr, host::kEditClass, nullptr),
-                                  FindWindowExA(compose, nullptr, host::kRichClass, nullptr), send});
+        composeWindows.push_back(
+            {compose, FindWindowExA(compose, nullptr, host::kEditClass, nullptr),
+             FindWindowExA(compose, nullptr, host::kRichClass, nullptr), send});
     }
-    if (send) host->SetClickAction(send, [self = shared_from_this(), compose] { self->OnSend(compose); });
-    ArmOnControl(Step::Recipient, FindWindowExA(compose, nullptr, host::kEditClass, nullptr), compose);
-    ArmOnControl(Step::Message, FindWindowExA(compose, nullptr, host::kRichClass, nullptr), compose);
+    if (send)
+        host->SetClickAction(send, [self = shared_from_this(), compose] { self->OnSend(compose); });
+    ArmOnControl(Step::Recipient, FindWindowExA(compose, nullptr, host::kEditClass, nullptr),
+                 compose);
+    ArmOnControl(Step::Message, FindWindowExA(compose, nullptr, host::kRichClass, nullptr),
+                 compose);
     ArmOnControl(Step::Send, send, compose);
 }
 
 void ImService::State::OnSend(HWND compose) {
     const std::string recipient =
         ControlText(FindWindowExA(compose, nullptr, host::kEditClass, nullptr));
-    const std::string text = ControlText(FindWindowExA(compose, nullptr, host::kRichClass, nullptr));
-    const bool refused =
-        refuseNext || recipient.empty() ||
-        std::find(options.refused.begin(), options.refused.end(), recipient) != options.refused.end();
+    const std::string text =
+        ControlText(FindWindowExA(compose, nullptr, host::kRichClass, nullptr));
+    const bool refused = refuseNext || recipient.empty() ||
+                         std::find(options.refused.begin(), options.refused.end(), recipient) !=
+                             options.refused.end();
     if (refuseNext) host->ReportFault("refuse", refusingStep);
     refuseNext = false;
     if (refused) {
         // Shown from the host's queue, not from inside the click: the box's
         // modal loop would otherwise run inside this button's handler.
         host->Post([self = shared_from_this(), recipient] {
-            const std::string why = recipient.empty()
-                                        ? std::string("Please enter a screen name.")
-                                        : recipient + " is not currently signed on.";
+            const std::string why = recipient.empty() ? std::string("Please enter a screen name.")
+                                                      : recipient + " is not currently signed on.";
             auto shown = std::make_shared<bool>(true);
             self->WatchForMessageBox(shown);
             MessageBoxA(self->frame, why.c_str(), host::kHostMessageBoxCaption, MB_OK);
@@ -418,7 +424,8 @@ ImService::~ImService() {
     });
 }
 
-HWND ImService::OpenIncomingIM(const std::string& sender, const std::vector<TranscriptLine>& lines) {
+HWND ImService::OpenIncomingIM(const std::string& sender,
+                               const std::vector<TranscriptLine>& lines) {
     State* state = state_.get();
     std::optional<Fault> f;
     host_.Invoke([&] {
@@ -426,7 +433,9 @@ HWND ImService::OpenIncomingIM(const std::string& sender, const std::vector<Tran
             if (!f) f = state->Take(step);
         }
     });
-    const auto is = [&](Step step, FaultKind kind) { return f && f->step == step && f->kind == kind; };
+    const auto is = [&](Step step, FaultKind kind) {
+        return f && f->step == step && f->kind == kind;
+    };
     ImWindowShape shape;
     const int icons = shape.icons;
     if (is(Step::Search, FaultKind::SlowFill)) shape.icons = 0;
@@ -439,9 +448,8 @@ HWND ImService::OpenIncomingIM(const std::string& sender, const std::vector<Tran
     const char* step = StepName(f->step);
     if (is(Step::Search, FaultKind::SlowFill)) {
         host_.ReportFault("slow", step);
-        host_.Invoke([&] {
-            state->AddIcons(window, icons, f->ms / static_cast<DWORD>(icons), {});
-        });
+        host_.Invoke(
+            [&] { state->AddIcons(window, icons, f->ms / static_cast<DWORD>(icons), {}); });
     }
     // Hung while the add-on looks for the window, before it has asked anything.
     if (is(Step::Search, FaultKind::Hang)) host_.HangNow(f->ms, step);
@@ -507,7 +515,8 @@ HWND ImService::OpenEditWindow() {
 
 void ImService::VanishOnCaptionRead(HWND window) {
     Host* host = &host_;
-    host_.VanishOn(window, WM_GETTEXT, [host, window] { host->DestroyNow(window); }, "sender");
+    host_.VanishOn(
+        window, WM_GETTEXT, [host, window] { host->DestroyNow(window); }, "sender");
 }
 
 std::string ImService::SenderLine(const std::string& name, const std::string& text) {
@@ -540,13 +549,21 @@ std::vector<HWND> ImService::Handles(std::vector<HWND> State::*list) const {
     return (*state_).*list;
 }
 
-std::vector<HWND> ImService::MenuWindows() const { return Handles(&State::menuWindows); }
+std::vector<HWND> ImService::MenuWindows() const {
+    return Handles(&State::menuWindows);
+}
 std::vector<ComposeHandles> ImService::ComposeWindows() const {
     std::lock_guard<std::mutex> guard(state_->lock);
     return state_->composeWindows;
 }
-std::vector<HWND> ImService::Conversations() const { return Handles(&State::conversations); }
-std::vector<HWND> ImService::MessageBoxes() const { return Handles(&State::boxes); }
-std::vector<HWND> ImService::MessageBoxButtons() const { return Handles(&State::boxButtons); }
+std::vector<HWND> ImService::Conversations() const {
+    return Handles(&State::conversations);
+}
+std::vector<HWND> ImService::MessageBoxes() const {
+    return Handles(&State::boxes);
+}
+std::vector<HWND> ImService::MessageBoxButtons() const {
+    return Handles(&State::boxButtons);
+}
 
 }  // namespace hostsim

@@ -48,7 +48,7 @@ struct SentIM {
 // instant-message windows and the window with an edit field. One per Host:
 // it takes over the toolbar icon and the frame while it lives.
 class ImService {
-public:
+  public:
     struct Options {
         // Screen names the host refuses, besides the empty one.
         std::vector<std::string> refused;
@@ -75,8 +75,8 @@ public:
     // The caption of an incoming window is this followed by the sender.
     static constexpr char kIncomingCaptionPrefix[] = "  Instant Message From: ";
     static constexpr int kMenuIcon = 10;
-    static constexpr int kSendIMItem = 6;     // the item, counted from 1
-    static constexpr int kSubMenuItem = 5;    // an item with a submenu of three
+    static constexpr int kSendIMItem = 6;   // the item, counted from 1
+    static constexpr int kSubMenuItem = 5;  // an item with a submenu of three
     static constexpr int kItemCount = 7;
     // What the menu returns: kFirstCommand + item - 1; the submenu's items
     // kFirstSubCommand + subitem - 1.
@@ -124,7 +124,7 @@ public:
 
     struct State;
 
-private:
+  private:
     std::vector<HWND> Handles(std::vector<HWND> State::*list) const;
 
     Host& host_;

@@ -43,11 +43,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         const bool hasValue = i + 1 < args.size();
         if (args[i] == "--command" && hasValue) {
             const bool taken = hostsim::SendOperatorCommand(WithTabs(args[i + 1]));
-            if (!taken) std::fprintf(stderr, "hostsim: command not taken: %s\n", args[i + 1].c_str());
+            if (!taken)
+                std::fprintf(stderr, "hostsim: command not taken: %s\n", args[i + 1].c_str());
             return taken ? 0 : 1;
         }
-        if (args[i] == "--log" && hasValue) options.logPath = args[++i];
-        else if (args[i] == "--refuse" && hasValue) options.refused.push_back(args[++i]);
+        if (args[i] == "--log" && hasValue)
+            options.logPath = args[++i];
+        else if (args[i] == "--refuse" && hasValue)
+            options.refused.push_back(args[++i]);
     }
 
     hostsim::OperatorWindow operatorWindow(options);

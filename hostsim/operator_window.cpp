@@ -22,8 +22,8 @@ struct OperatorButton {
     const char* caption;
 };
 constexpr OperatorButton kButtons[] = {
-    {kDeliverIM, "Deliver IM"},         {kOpenChat, "Open chat room"},
-    {kOpenEdit, "Open edit window"},    {kStartTransfer, "Start transfer"},
+    {kDeliverIM, "Deliver IM"},      {kOpenChat, "Open chat room"},
+    {kOpenEdit, "Open edit window"}, {kStartTransfer, "Start transfer"},
     {kEndTransfer, "End transfer"},
 };
 
@@ -81,16 +81,15 @@ void OperatorWindow::Build() {
     wc.lpszClassName = kOperatorClass;
     RegisterClassA(&wc);
     window_ = CreateWindowExA(0, kOperatorClass, "hostsim operator",
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, kLeft,
-                              kTop, kWidth, kHeight, nullptr, nullptr, GetModuleHandleA(nullptr),
-                              this);
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, kLeft, kTop,
+                              kWidth, kHeight, nullptr, nullptr, GetModuleHandleA(nullptr), this);
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     auto make = [&](const char* cls, const char* text, DWORD style, int x, int y, int w, int h,
                     int id) {
-        HWND c = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, window_,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                                 nullptr);
+        HWND c =
+            CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
         SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         return c;
     };
@@ -103,8 +102,8 @@ void OperatorWindow::Build() {
         make("BUTTON", b.caption, BS_PUSHBUTTON, x, 62, 98, 24, b.id);
         x += 102;
     }
-    events_ = make("LISTBOX", "", WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, 8,
-                   94, 504, 236, 0);
+    events_ = make("LISTBOX", "", WS_BORDER | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, 8, 94,
+                   504, 236, 0);
     SendMessageA(events_, LB_SETHORIZONTALEXTENT, 1200, 0);
     SetTimer(window_, kPollTimer, kPollIntervalMs, nullptr);
     ShowWindow(window_, SW_SHOWNOACTIVATE);
@@ -229,10 +228,18 @@ void OperatorWindow::OnButton(int id) {
         case kDeliverIM:
             Execute(FormatCommand({"im", {ControlText(sender_), ControlText(text_)}}));
             break;
-        case kOpenChat: Execute("chat-open"); break;
-        case kOpenEdit: Execute("edit-open"); break;
-        case kStartTransfer: Execute("transfer-start"); break;
-        case kEndTransfer: Execute("transfer-end"); break;
+        case kOpenChat:
+            Execute("chat-open");
+            break;
+        case kOpenEdit:
+            Execute("edit-open");
+            break;
+        case kStartTransfer:
+            Execute("transfer-start");
+            break;
+        case kEndTransfer:
+            Execute("transfer-end");
+            break;
     }
 }
 

@@ -18,7 +18,7 @@ namespace hostsim {
 // opens the chat room and the edit-field window, starts and ends transfers,
 // and shows (and logs) what the host sent and what was said in the room.
 class OperatorWindow {
-public:
+  public:
     struct Options {
         std::string logPath;
         std::vector<std::string> refused;
@@ -36,7 +36,7 @@ public:
 
     LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     struct Tracked {
         HWND window;
         std::string kind;

@@ -6,16 +6,26 @@ namespace hostsim {
 
 std::string MessageName(UINT message) {
     switch (message) {
-        case WM_SETTEXT: return "WM_SETTEXT";
-        case WM_GETTEXT: return "WM_GETTEXT";
-        case WM_GETTEXTLENGTH: return "WM_GETTEXTLENGTH";
-        case WM_CLOSE: return "WM_CLOSE";
-        case WM_LBUTTONDOWN: return "WM_LBUTTONDOWN";
-        case WM_LBUTTONUP: return "WM_LBUTTONUP";
-        case WM_KEYDOWN: return "WM_KEYDOWN";
-        case WM_KEYUP: return "WM_KEYUP";
-        case WM_CHAR: return "WM_CHAR";
-        case WM_ENABLE: return "WM_ENABLE";
+        case WM_SETTEXT:
+            return "WM_SETTEXT";
+        case WM_GETTEXT:
+            return "WM_GETTEXT";
+        case WM_GETTEXTLENGTH:
+            return "WM_GETTEXTLENGTH";
+        case WM_CLOSE:
+            return "WM_CLOSE";
+        case WM_LBUTTONDOWN:
+            return "WM_LBUTTONDOWN";
+        case WM_LBUTTONUP:
+            return "WM_LBUTTONUP";
+        case WM_KEYDOWN:
+            return "WM_KEYDOWN";
+        case WM_KEYUP:
+            return "WM_KEYUP";
+        case WM_CHAR:
+            return "WM_CHAR";
+        case WM_ENABLE:
+            return "WM_ENABLE";
         default: {
             char buffer[16];
             std::snprintf(buffer, sizeof buffer, "0x%04X", message);

@@ -48,14 +48,16 @@ Transfer::Transfer(Host& host, const std::string& what) : host_(host), what_(wha
                                   client.right, client.bottom - stripTop, frame, nullptr,
                                   GetModuleHandleA(nullptr), &ccs);
         SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        progress_ = CreateControl(window_, host::kStaticClass, ProgressLine(what_, 0),
-                                  kProgressMargin, kProgressMargin,
-                                  client.right - 2 * kProgressMargin - 4, 20);
+        progress_ =
+            CreateControl(window_, host::kStaticClass, ProgressLine(what_, 0), kProgressMargin,
+                          kProgressMargin, client.right - 2 * kProgressMargin - 4, 20);
         EnableWindow(frame, FALSE);
     });
 }
 
-Transfer::~Transfer() { End(); }
+Transfer::~Transfer() {
+    End();
+}
 
 void Transfer::SetProgress(int percent) {
     percent = std::clamp(percent, 0, kFullPercent);
@@ -76,8 +78,9 @@ bool Transfer::Misbehave(const Fault& fault) {
     if (fault.kind == FaultKind::Vanish) {
         // By handles: this object may have gone by the time it goes off.
         const HWND frame = host_.frame(), window = window_;
-        host_.VanishOn(window_, 0, [frame, window] { CloseTransferWindow(frame, window); },
-                       StepName(fault.step));
+        host_.VanishOn(
+            window_, 0, [frame, window] { CloseTransferWindow(frame, window); },
+            StepName(fault.step));
         return true;
     }
     return false;

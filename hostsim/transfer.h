@@ -14,7 +14,7 @@ namespace hostsim {
 // the transfer (or destroying this object) closes that window and gives the
 // frame its input back.
 class Transfer {
-public:
+  public:
     explicit Transfer(Host& host, const std::string& what = "Uploading file");
     ~Transfer();
     Transfer(const Transfer&) = delete;
@@ -30,7 +30,7 @@ public:
     // message from outside. False for a fault a transfer cannot have.
     bool Misbehave(const Fault& fault);
 
-private:
+  private:
     Host& host_;
     std::string what_;
     HWND window_ = nullptr;

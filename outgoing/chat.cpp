@@ -40,7 +40,9 @@ bool IsChatRoom(HWND candidate) {
 
 }  // namespace
 
-HWND FindChatRoom() { return host::SearchHostChildren(IsChatRoom); }
+HWND FindChatRoom() {
+    return host::SearchHostChildren(IsChatRoom);
+}
 
 void SendChatLine(const std::string& ChatText) {
     const HWND room = FindChatRoom();

@@ -28,7 +28,9 @@ HWND FindConversationWindow(HWND mdiClient, const std::string& caption) {
     return FindWindowExA(mdiClient, nullptr, host::kChildClass, caption.c_str());
 }
 
-HWND FindHostMessageBox() { return FindWindowA(host::kDialogClass, host::kHostMessageBoxCaption); }
+HWND FindHostMessageBox() {
+    return FindWindowA(host::kDialogClass, host::kHostMessageBoxCaption);
+}
 
 }  // namespace
 
@@ -88,9 +90,9 @@ bool SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
         compose = seen;
         return same;
     };
-    const bool ready = host::WaitFor(
-        [&] { return steady() && (host::Pause(kBeforeTypingSeconds), steady()); },
-        limits.compose, kComposePollSeconds);
+    const bool ready =
+        host::WaitFor([&] { return steady() && (host::Pause(kBeforeTypingSeconds), steady()); },
+                      limits.compose, kComposePollSeconds);
     if (!ready) {
         // A compose window that opened but never became usable is not left
         // behind half-made for the user.

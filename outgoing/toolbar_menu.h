@@ -10,14 +10,12 @@ constexpr double kMenuWaitLimitSeconds = 10.0;
 // Chooses an item of the popup menu behind the host toolbar's
 // `IconNumber`th icon (1 or less: the first): clicks the icon, waits for the
 // host's menu (at most `menuLimitSeconds`), presses Down `ItemNumber` times,
-// then with `SubMenu` Right and `SubItemNumber` - 1 more Downs, then Enter. The keys are only queued; the
-// host acts on them after this returns. The pointer is parked in the screen's
-// corner meanwhile so it cannot select a menu item, and is put back on every
-// way out. A menu that does not appear within the limit gets no keys. The
-// host's caption is read through `link`; a host that does not answer it is
-// left alone, and the pointer untouched.
-// Returns whether the keys went to the host's menu, so a caller need not wait
-// for an outcome that cannot come.
+// then with `SubMenu` Right and `SubItemNumber` - 1 more Downs, then Enter. The keys are only
+// queued; the host acts on them after this returns. The pointer is parked in the screen's corner
+// meanwhile so it cannot select a menu item, and is put back on every way out. A menu that does not
+// appear within the limit gets no keys. The host's caption is read through `link`; a host that does
+// not answer it is left alone, and the pointer untouched. Returns whether the keys went to the
+// host's menu, so a caller need not wait for an outcome that cannot come.
 bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool SubMenu,
                     int SubItemNumber, double menuLimitSeconds = kMenuWaitLimitSeconds);
 

@@ -10,7 +10,7 @@ namespace program {
 // The whole program: its four windows, each created from its layout the
 // first time it is needed, and the handlers that tie them together.
 class App {
-public:
+  public:
     App();
     App(const App&) = delete;
     App& operator=(const App&) = delete;
@@ -19,7 +19,7 @@ public:
     // event is handled inside its title pulse.
     [[noreturn]] void Run();
 
-private:
+  private:
     forms::Form splashForm_;
     forms::Form mainForm_;
     forms::Form optionsForm_;

@@ -81,15 +81,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         splash.SetOpaque(ui::splash_controls::kTitleLabel, false);
         splash.SetAutoSize(ui::splash_controls::kTitleLabel, true);
         splash.SetBackColour(RGB(0, 0, 0));
-        splash.SetForeColour(ui::splash_controls::kTitleLabel, RGB(kTitleGrey, kTitleGrey, kTitleGrey));
+        splash.SetForeColour(ui::splash_controls::kTitleLabel,
+                             RGB(kTitleGrey, kTitleGrey, kTitleGrey));
     });
     Shoot(splash, folder);
 
     forms::Form main(layouts::Form2Layout());
     main.Load();
     main.AddItem(ui::main_window_controls::kSenderLog, "SomeBuddy");
-    main.AddItem(ui::main_window_controls::kMessageLog, "are you there? this line is wider than the log");
-    main.SetHorizontalExtent(ui::main_window_controls::kMessageLog, main.TextWidth(main.Item(ui::main_window_controls::kMessageLog, 0)));
+    main.AddItem(ui::main_window_controls::kMessageLog,
+                 "are you there? this line is wider than the log");
+    main.SetHorizontalExtent(ui::main_window_controls::kMessageLog,
+                             main.TextWidth(main.Item(ui::main_window_controls::kMessageLog, 0)));
     Shoot(main, folder);
 
     forms::Form idler(layouts::Form4Layout());

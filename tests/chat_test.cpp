@@ -25,13 +25,15 @@ using testsupport::kSent;
 // An instant-message window: two rich-text controls like the room, but not a room.
 hostsim::ChildLayout ImWindow() {
     return {"Ann: Instant Message",
-            {{host::kViewClass, 2}, {host::kStaticClass, 4}, {host::kRichClass, 2},
+            {{host::kViewClass, 2},
+             {host::kStaticClass, 4},
+             {host::kRichClass, 2},
              {host::kIconClass, 14}}};
 }
 
 // A window of our own thread; a message posted to it shows whether we pumped.
 class OwnWindow {
-public:
+  public:
     OwnWindow() {
         window = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                GetModuleHandleA(nullptr), nullptr);
@@ -121,7 +123,7 @@ TEST(FindChatRoom, CountedChainsDecideWhichShapesPass) {
 }
 
 class SendChatLineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         host.OpenChild(ImWindow());
         host.ClearRecords();
@@ -134,13 +136,14 @@ TEST_F(SendChatLineTest, TheLineIsSaidAndHalfTypedTextIsGivenBack) {
     room.Type("half a thou");
     SendChatLine("brb, coffee");
     const HWND box = room.inputBox();
-    EXPECT_SEQUENCE(host.Records(), {
-        Expected{box, WM_GETTEXTLENGTH, kSent},
-        Expected{box, WM_GETTEXT, kSent, std::string("half a thou").size() + 1},
-        Expected{box, WM_SETTEXT, kSent, 0, "brb, coffee"},
-        Expected{box, WM_CHAR, kSent, VK_RETURN},
-        Expected{box, WM_SETTEXT, kSent, 0, "half a thou"},
-    });
+    EXPECT_SEQUENCE(host.Records(),
+                    {
+                        Expected{box, WM_GETTEXTLENGTH, kSent},
+                        Expected{box, WM_GETTEXT, kSent, std::string("half a thou").size() + 1},
+                        Expected{box, WM_SETTEXT, kSent, 0, "brb, coffee"},
+                        Expected{box, WM_CHAR, kSent, VK_RETURN},
+                        Expected{box, WM_SETTEXT, kSent, 0, "half a thou"},
+                    });
     EXPECT_EQ(room.LinesSaid(), std::vector<std::string>{"brb, coffee"});
     EXPECT_EQ(host.TextOf(room.transcript()), "You: brb, coffee\r\n");
     EXPECT_EQ(host.TextOf(box), "half a thou");

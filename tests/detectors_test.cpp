@@ -86,14 +86,15 @@ TEST(Detectors, EditWindowIsItsOwnKind) {
 
 TEST(Detectors, AnEditWindowWithTwoIconsIsNotTaken) {
     Host other;  // the third icon step over two icons is none
-    other.OpenChild({"short", {{host::kStaticClass, 1}, {host::kEditClass, 1}, {host::kIconClass, 2}}});
+    other.OpenChild(
+        {"short", {{host::kStaticClass, 1}, {host::kEditClass, 1}, {host::kIconClass, 2}}});
     EXPECT_EQ(answer::FindEditWindow(), nullptr);
 }
 
 // Runs `work` when this thread next dispatches its messages, as a search does
 // between candidates.
 class OnNextPump {
-public:
+  public:
     explicit OnNextPump(std::function<void()> work) : work_(std::move(work)) {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = Proc;
@@ -107,7 +108,7 @@ public:
     }
     ~OnNextPump() { DestroyWindow(window_); }
 
-private:
+  private:
     static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
         if (m == WM_APP) {
             reinterpret_cast<OnNextPump*>(GetWindowLongPtrA(w, GWLP_USERDATA))->work_();

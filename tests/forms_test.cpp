@@ -303,9 +303,11 @@ TEST(Properties, UnknownNamesThrowAndAnUnloadedFormIsQuiet) {
     EXPECT_THROW(idler.SetTimerEnabled("Timer9", true), std::invalid_argument);
     EXPECT_THROW(idler.PopupMenu("options"), std::invalid_argument);
     // bound handlers are checked where they are bound, not found dead later
-    const std::pair<const char*, Event> wrong[] = {
-        {"Comand1", Event::Click}, {"Timer1", Event::Click}, {"Command1", Event::Timer},
-        {"idle", Event::Click},    {forms::kForm, Event::Click}};
+    const std::pair<const char*, Event> wrong[] = {{"Comand1", Event::Click},
+                                                   {"Timer1", Event::Click},
+                                                   {"Command1", Event::Timer},
+                                                   {"idle", Event::Click},
+                                                   {forms::kForm, Event::Click}};
     for (const auto& [name, event] : wrong)
         EXPECT_THROW(idler.On(name, event, [] {}), std::invalid_argument) << name;
     idler.SetText("Label2", "5");  // not loaded: nothing happens

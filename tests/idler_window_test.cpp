@@ -19,13 +19,15 @@ using hostsim::Host;
 const std::string kHeader = "</i></u><b>i[]i quillo's idle i[]i";
 const std::string kOff = "</i></u><b>i[]i quillo's idle off i[]i";
 
-std::string Reason(const std::string& r) { return "</i></u><b>i[]i <u>" + r + "</u> i[]i"; }
+std::string Reason(const std::string& r) {
+    return "</i></u><b>i[]i <u>" + r + "</u> i[]i";
+}
 std::string Minutes(const std::string& m) {
     return "</i></u><b>i[]i idle for <u>" + m + " </u>min's i[]i";
 }
 
 class IdlerHandlers : public ::testing::Test {
-protected:
+  protected:
     IdlerHandlers() : form(layouts::Form4Layout()), idler(form) { form.Load(); }
     ~IdlerHandlers() override { form.Unload(); }
 
@@ -40,8 +42,8 @@ TEST_F(IdlerHandlers, StartThenStopBeforeATickSaysFourLinesInOrder) {
     EXPECT_TRUE(form.TimerEnabled("Timer1"));
     idler.Command2_Click();
     EXPECT_FALSE(form.TimerEnabled("Timer1"));
-    EXPECT_EQ(room.LinesSaid(), (std::vector<std::string>{kHeader, Reason("reason for idle"),
-                                                          Minutes("0"), kOff}));
+    EXPECT_EQ(room.LinesSaid(),
+              (std::vector<std::string>{kHeader, Reason("reason for idle"), Minutes("0"), kOff}));
     EXPECT_EQ(form.Text("Label2"), "0");
 }
 

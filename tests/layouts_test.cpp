@@ -255,7 +255,8 @@ TEST(BuiltWindows, MainWindowControlsAtTheirPixelPlacesAndInStackingOrder) {
     for (const Row& r : kForm2) {
         if (r.kind == LN) continue;
         SCOPED_TRACE(r.name);
-        const RECT expected{platform::TwipsToPixels(r.left, dpi), platform::TwipsToPixels(r.top, dpi),
+        const RECT expected{platform::TwipsToPixels(r.left, dpi),
+                            platform::TwipsToPixels(r.top, dpi),
                             platform::TwipsToPixels(r.left + r.width, dpi),
                             platform::TwipsToPixels(r.top + r.height, dpi)};
         const RECT got = main.ControlRect(r.name);

@@ -19,7 +19,7 @@ using hostsim::Host;
 using hostsim::ImService;
 
 class MainWindowHandlers : public ::testing::Test {
-protected:
+  protected:
     MainWindowHandlers() : form(layouts::Form2Layout()), main(form, [this] { ++optionsPopped; }) {
         form.Load();
     }

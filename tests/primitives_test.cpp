@@ -23,7 +23,7 @@ using testsupport::kSent;
 
 // A window of our own, to see what our thread dispatches.
 class OwnWindow {
-public:
+  public:
     OwnWindow() {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = Proc;
@@ -47,7 +47,7 @@ public:
 };
 
 class Primitives : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         child = host.OpenChild({"Primitives", {{host::kRichClass, 1}, {host::kIconClass, 1}}});
         rich = host::NthChild(child, host::kRichClass, 1);
@@ -89,11 +89,11 @@ TEST_F(Primitives, SentPrimitivesHaveBeenHandledWhenTheyReturn) {
     EXPECT_TRUE(host::SendClick(link, icon));
     // no flush: sent messages are complete on return
     EXPECT_SEQUENCE(host.Records(), {
-        Expected{rich, WM_SETTEXT, kSent, 0, "typed"},
-        Expected{rich, WM_CHAR, kSent, VK_RETURN},
-        Expected{icon, WM_LBUTTONDOWN, kSent},
-        Expected{icon, WM_LBUTTONUP, kSent},
-    });
+                                        Expected{rich, WM_SETTEXT, kSent, 0, "typed"},
+                                        Expected{rich, WM_CHAR, kSent, VK_RETURN},
+                                        Expected{icon, WM_LBUTTONDOWN, kSent},
+                                        Expected{icon, WM_LBUTTONUP, kSent},
+                                    });
 }
 
 TEST_F(Primitives, PostedPrimitivesArriveLaterInPostingOrder) {
@@ -107,14 +107,14 @@ TEST_F(Primitives, PostedPrimitivesArriveLaterInPostingOrder) {
     testsupport::Settle(host);
     EXPECT_EQ(clicks, 1);
     EXPECT_SEQUENCE(host.Records(), {
-        Expected{icon, WM_LBUTTONDOWN, kPosted},
-        Expected{icon, WM_LBUTTONUP, kPosted},
-        Expected{icon, WM_KEYDOWN, kPosted, VK_DOWN},
-        Expected{icon, WM_KEYUP, kPosted, VK_DOWN},
-        Expected{icon, WM_KEYDOWN, kPosted, VK_RETURN},
-        Expected{icon, WM_KEYUP, kPosted, VK_RETURN},
-        Expected{child, WM_CLOSE, kPosted},
-    });
+                                        Expected{icon, WM_LBUTTONDOWN, kPosted},
+                                        Expected{icon, WM_LBUTTONUP, kPosted},
+                                        Expected{icon, WM_KEYDOWN, kPosted, VK_DOWN},
+                                        Expected{icon, WM_KEYUP, kPosted, VK_DOWN},
+                                        Expected{icon, WM_KEYDOWN, kPosted, VK_RETURN},
+                                        Expected{icon, WM_KEYUP, kPosted, VK_RETURN},
+                                        Expected{child, WM_CLOSE, kPosted},
+                                    });
     EXPECT_FALSE(IsWindow(child));
 }
 
@@ -126,8 +126,8 @@ TEST_F(Primitives, PostedPrimitivesWithHandleZeroPostNothingAnywhere) {
     EXPECT_FALSE(host::PostKey(nullptr, VK_RETURN));
     EXPECT_FALSE(host::PostClose(nullptr));
     // PostMessage to handle 0 would have queued them for this very thread.
-    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "message 0x" << std::hex
-                                                               << msg.message;
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        << "message 0x" << std::hex << msg.message;
 }
 
 // Our thread's longest stretch without dispatching a posted message while
@@ -177,7 +177,6 @@ TEST_F(Primitives, AHungHostCutsTheOperationWithoutHoldingOurThread) {
         EXPECT_EQ(host::GetText(after, rich), "never read");
     }
 }
-
 
 TEST(Pause, LastsAtLeastItsDurationAndHandlesClicksMeanwhile) {
     OwnWindow own;

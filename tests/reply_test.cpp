@@ -80,10 +80,11 @@ TEST(PressEditWindowIcon, PressesTheFirstIconAndTheHostHasActedOnReturn) {
     answer::PressEditWindowIcon();
 
     EXPECT_FALSE(IsWindow(edit));  // no settling: the press was sent
-    EXPECT_SEQUENCE(testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP}), {
-        Expected{first, WM_LBUTTONDOWN, kSent},
-        Expected{first, WM_LBUTTONUP, kSent},
-    });
+    EXPECT_SEQUENCE(testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP}),
+                    {
+                        Expected{first, WM_LBUTTONDOWN, kSent},
+                        Expected{first, WM_LBUTTONUP, kSent},
+                    });
 
     host.ClearRecords();
     answer::PressEditWindowIcon();

@@ -35,7 +35,7 @@ std::vector<hostsim::Record> Except(std::vector<hostsim::Record> records, HWND w
 }
 
 class SendIM : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { SetCursorPos(40, 50); }
     void Start(ImService::Options options = {}) {
         service.reset();  // one service per host at a time
@@ -88,15 +88,16 @@ TEST_F(SendIM, ARefusedRecipientsBoxIsPressedAwayAndTheComposeWindowClosed) {
         ASSERT_EQ(service->MessageBoxButtons().size(), 1u);
         const auto compose = service->ComposeWindows()[0];
         const HWND button = service->MessageBoxButtons()[0];
-        EXPECT_SEQUENCE(Record(), {
-            Expected{compose.recipient, WM_SETTEXT, kSent, 0, refused},
-            Expected{compose.message, WM_SETTEXT, kSent, 0, "quillo's idler"},
-            Expected{compose.send, WM_LBUTTONDOWN, kPosted},
-            Expected{compose.send, WM_LBUTTONUP, kPosted},
-            Expected{button, WM_LBUTTONDOWN, kPosted},
-            Expected{button, WM_LBUTTONUP, kPosted},
-            Expected{compose.window, WM_CLOSE, kPosted},
-        });
+        EXPECT_SEQUENCE(Record(),
+                        {
+                            Expected{compose.recipient, WM_SETTEXT, kSent, 0, refused},
+                            Expected{compose.message, WM_SETTEXT, kSent, 0, "quillo's idler"},
+                            Expected{compose.send, WM_LBUTTONDOWN, kPosted},
+                            Expected{compose.send, WM_LBUTTONUP, kPosted},
+                            Expected{button, WM_LBUTTONDOWN, kPosted},
+                            Expected{button, WM_LBUTTONUP, kPosted},
+                            Expected{compose.window, WM_CLOSE, kPosted},
+                        });
         EXPECT_TRUE(testsupport::PumpUntil(
             [&] { return !IsWindow(service->MessageBoxes()[0]) && !IsWindow(compose.window); }, 5));
         EXPECT_TRUE(service->Sent().empty());
@@ -136,7 +137,8 @@ TEST_F(SendIM, WhenTheHostNeverAnswersTheComposeWindowIsClosedAtTheLimit) {
     EXPECT_LT(took, kShortLimits.answer + 4);
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
     const HWND compose = service->ComposeWindows()[0].window;
-    EXPECT_SEQUENCE(testsupport::Only(Record(), {WM_CLOSE}), {Expected{compose, WM_CLOSE, kPosted}});
+    EXPECT_SEQUENCE(testsupport::Only(Record(), {WM_CLOSE}),
+                    {Expected{compose, WM_CLOSE, kPosted}});
     EXPECT_FALSE(IsWindow(compose));
 }
 
@@ -149,18 +151,19 @@ TEST_F(SendIM, AComposeWindowIsReadyOnlyWhenItsNinthIconStepLandsOnAnIcon) {
     for (const Case c : {Case{0, false}, Case{1, true}, Case{2, false}, Case{4, true},
                          Case{8, false}, Case{9, true}, Case{10, true}}) {
         SCOPED_TRACE(c.icons);
-        const HWND w = host.OpenChild({host::kComposeCaption,
-                                       {{host::kEditClass, 1},
-                                        {host::kRichClass, 1},
-                                        {host::kIconClass, c.icons}}});
+        const HWND w = host.OpenChild(
+            {host::kComposeCaption,
+             {{host::kEditClass, 1}, {host::kRichClass, 1}, {host::kIconClass, c.icons}}});
         EXPECT_EQ(outgoing::FindComposeWindow(host.mdiClient()).ready(), c.ready);
         host.DestroyNow(w);
     }
-    const HWND noEdit = host.OpenChild({host::kComposeCaption, {{host::kRichClass, 1}, {host::kIconClass, 10}}});
+    const HWND noEdit =
+        host.OpenChild({host::kComposeCaption, {{host::kRichClass, 1}, {host::kIconClass, 10}}});
     EXPECT_FALSE(outgoing::FindComposeWindow(host.mdiClient()).ready());
     host.DestroyNow(noEdit);
-    const HWND otherCaption = host.OpenChild({"Send  Instant Message",
-                                              {{host::kEditClass, 1}, {host::kRichClass, 1}, {host::kIconClass, 10}}});
+    const HWND otherCaption =
+        host.OpenChild({"Send  Instant Message",
+                        {{host::kEditClass, 1}, {host::kRichClass, 1}, {host::kIconClass, 10}}});
     EXPECT_FALSE(outgoing::FindComposeWindow(host.mdiClient()).ready());
     host.DestroyNow(otherCaption);
 }
@@ -194,10 +197,11 @@ TEST_F(SendIM, AComposeWindowStillBeingFilledInIsNotTakenForReady) {
     outgoing::SendIM("Buddy 1", "hi", true);
     ASSERT_EQ(service->Sent().size(), 1u);
     const HWND send = service->ComposeWindows()[0].send;
-    EXPECT_SEQUENCE(testsupport::Only(Record(), {WM_LBUTTONDOWN, WM_LBUTTONUP}), {
-        Expected{send, WM_LBUTTONDOWN, kPosted},
-        Expected{send, WM_LBUTTONUP, kPosted},
-    });
+    EXPECT_SEQUENCE(testsupport::Only(Record(), {WM_LBUTTONDOWN, WM_LBUTTONUP}),
+                    {
+                        Expected{send, WM_LBUTTONDOWN, kPosted},
+                        Expected{send, WM_LBUTTONUP, kPosted},
+                    });
 }
 
 TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
@@ -225,9 +229,9 @@ TEST_F(SendIM, AHostThatDoesNotTakeTheTypingGetsNoClickAndItsComposeWindowIsClos
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
     const auto compose = service->ComposeWindows()[0];
     EXPECT_SEQUENCE(Record(), {
-        Expected{compose.recipient, WM_SETTEXT, kSent, 0, "Buddy 1"},
-        Expected{compose.window, WM_CLOSE, kPosted},
-    });
+                                  Expected{compose.recipient, WM_SETTEXT, kSent, 0, "Buddy 1"},
+                                  Expected{compose.window, WM_CLOSE, kPosted},
+                              });
     EXPECT_TRUE(service->Sent().empty());
 }
 

@@ -30,13 +30,15 @@ TEST(CountedChain, ContinuingAChainCountsFromWhereItStood) {
     HWND eighth = host::NthChild(child, host::kIconClass, 8);
     EXPECT_EQ(host::StepChildChain(child, host::kIconClass, eighth, 6),
               host::NthChild(child, host::kIconClass, 14));
-    EXPECT_EQ(host::NthChild(child, host::kIconClass, 14), Host::Children(child, host::kIconClass)[13]);
+    EXPECT_EQ(host::NthChild(child, host::kIconClass, 14),
+              Host::Children(child, host::kIconClass)[13]);
 }
 
 TEST(CountedChain, FromParentZeroFindsNothingOfTheHost) {
     Host host;
     host.OpenChild({"chain", {{host::kIconClass, 14}, {host::kRichClass, 2}}});
-    for (const char* cls : {host::kIconClass, host::kRichClass, host::kStaticClass, host::kViewClass}) {
+    for (const char* cls :
+         {host::kIconClass, host::kRichClass, host::kStaticClass, host::kViewClass}) {
         EXPECT_EQ(host::NthChild(nullptr, cls, 1), nullptr) << cls;
     }
 }
@@ -47,8 +49,10 @@ TEST(Signature, MetOnlyWhenEveryRequiredControlIsThere) {
     HWND seven = host.OpenChild({"seven", {{host::kIconClass, 7}, {host::kStaticClass, 4}}});
     HWND one = host.OpenChild({"one", {{host::kIconClass, 1}, {host::kStaticClass, 4}}});
     const auto check = [](HWND w) {
-        return host::MeetsSignature(w, {{host::kStaticClass, 3}, {host::kStaticClass, 4},
-                                        {host::kIconClass, 8}, {host::kIconClass, 14}});
+        return host::MeetsSignature(w, {{host::kStaticClass, 3},
+                                        {host::kStaticClass, 4},
+                                        {host::kIconClass, 8},
+                                        {host::kIconClass, 14}});
     };
     EXPECT_TRUE(check(full));
     EXPECT_FALSE(check(seven));  // step 8 of a chain over seven icons is 0

@@ -87,10 +87,16 @@ struct MenuCase {
 };
 
 const MenuCase kMenuCases[] = {
-    {"sixth item", 6, false, 0,
+    {"sixth item",
+     6,
+     false,
+     0,
      {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN},
      ImService::kFirstCommand + ImService::kSendIMItem - 1},
-    {"third item of the fifth's submenu", ImService::kSubMenuItem, true, 3,
+    {"third item of the fifth's submenu",
+     ImService::kSubMenuItem,
+     true,
+     3,
      {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN},
      ImService::kFirstSubCommand + 2},
 };
@@ -110,8 +116,8 @@ TEST(ToolbarMenu, WalksTheTenthIconsMenuWithPostedKeysAndPutsThePointerBack) {
 
         ASSERT_EQ(service.MenuWindows().size(), 1u);
         auto expected = ClickThenKeys(icon, service.MenuWindows()[0], c.keys);
-        const auto recorded = testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP,
-                                                                 WM_KEYDOWN, WM_KEYUP});
+        const auto recorded =
+            testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_KEYUP});
         // The menu closes on Return's key-down; the key-up we post after it
         // may find the menu's window gone, and then nobody receives it.
         if (recorded.size() + 1 == expected.size()) expected.pop_back();
@@ -136,7 +142,7 @@ TEST(ToolbarMenu, AHostMenuAlreadyOpenIsClosedFirstAndOursIsDriven) {
 
 // A popup menu of another thread of ours, standing for another program's.
 class ForeignMenu {
-public:
+  public:
     ForeignMenu() {
         thread_ = std::thread([this] { Run(); });
         testsupport::PumpUntil([this] { return window_.load() != nullptr; }, 5);
@@ -154,7 +160,7 @@ public:
     }
     bool open() const { return !done_; }
 
-private:
+  private:
     void Run() {
         const HWND owner = CreateWindowExA(0, "STATIC", "foreign owner", WS_POPUP, 0, 0, 10, 10,
                                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -221,8 +227,9 @@ TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesB
     EXPECT_EQ(clickY, GetSystemMetrics(SM_CYSCREEN) - 1);
     EXPECT_TRUE(foreign.open());
     EXPECT_EQ(foreign.Close(), 0);
-    EXPECT_SEQUENCE(testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_KEYUP}),
-                    ClickThenKeys(icon, nullptr, {}));
+    EXPECT_SEQUENCE(
+        testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN, WM_KEYUP}),
+        ClickThenKeys(icon, nullptr, {}));
 }
 
 TEST(ToolbarMenu, WithoutAHostReturnsAtOnceWithThePointerWhereItWas) {

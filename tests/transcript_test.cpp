@@ -73,10 +73,11 @@ struct MessageCase {
 // comes through from the host's window as it stands (CR alone, LF alone,
 // tabs, bytes above 0x7F) and that the message is cut from it.
 const MessageCase kMessages[] = {
-    {"the sender's last line", "bob", Line("me", "hello") + "\r\n" + Line("bob", "hi there") + "\r\n",
-     "hi there"},
+    {"the sender's last line", "bob",
+     Line("me", "hello") + "\r\n" + Line("bob", "hi there") + "\r\n", "hi there"},
     {"CR alone, LF alone and bytes above 0x7F", "b\xe9\xff",
-     Line("b\xe9\xff", "one") + "\r\n\n" + Line("b\xe9\xff", "\x80\xa0\xfe") + "\r" + Line("me", "x") + "\n",
+     Line("b\xe9\xff", "one") + "\r\n\n" + Line("b\xe9\xff", "\x80\xa0\xfe") + "\r" +
+         Line("me", "x") + "\n",
      "\x80\xa0\xfe"},
     {"no line of the sender", "bob", Line("me", "anyone?") + "\r\n", ""},
 };
@@ -86,7 +87,8 @@ TEST(Transcript, MessageIsTheSendersLatestLineCutDown) {
     ImService service(host);
     for (const MessageCase& c : kMessages) {
         SCOPED_TRACE(c.name);
-        const HWND w = service.OpenIMWindow(ImService::kIncomingCaptionPrefix + c.sender, c.transcript);
+        const HWND w =
+            service.OpenIMWindow(ImService::kIncomingCaptionPrefix + c.sender, c.transcript);
         EXPECT_EQ(Transcript(), c.transcript);
         EXPECT_EQ(Message(), c.message);
         host.DestroyNow(w);
@@ -115,7 +117,7 @@ TEST(Transcript, AHungTranscriptReadsAsEmptyAndNothingMoreIsAskedOfTheHost) {
 
 // Counts the messages this thread dispatches.
 class DispatchCounter {
-public:
+  public:
     DispatchCounter() {
         WNDCLASSA wc = {};
         wc.lpfnWndProc = Proc;

@@ -20,15 +20,17 @@ void SetEnabled(Host& host, HWND window, bool enabled) {
     host.Invoke([&] { EnableWindow(window, enabled ? TRUE : FALSE); });
 }
 
-bool Enabled(HWND window) { return IsWindowEnabled(window) != FALSE; }
+bool Enabled(HWND window) {
+    return IsWindowEnabled(window) != FALSE;
+}
 
 TEST(Transfer, BlocksTheFrameWhileItRunsAndIsFoundByNameUnderTheFrame) {
     Host host;
     {
         Transfer transfer(host);
-        EXPECT_EQ(FindWindowExA(host.frame(), nullptr, host::kMdiClientClass,
-                                host::kModalTransferName),
-                  transfer.window());
+        EXPECT_EQ(
+            FindWindowExA(host.frame(), nullptr, host::kMdiClientClass, host::kModalTransferName),
+            transfer.window());
         // the document area is still the frame's first "MDIClient"
         EXPECT_EQ(FindWindowExA(host.frame(), nullptr, host::kMdiClientClass, nullptr),
                   host.mdiClient());
@@ -37,8 +39,7 @@ TEST(Transfer, BlocksTheFrameWhileItRunsAndIsFoundByNameUnderTheFrame) {
         transfer.SetProgress(40);
         EXPECT_EQ(host.TextOf(transfer.progress()), "Uploading file... 40%");
     }
-    EXPECT_EQ(FindWindowExA(host.frame(), nullptr, host::kMdiClientClass,
-                            host::kModalTransferName),
+    EXPECT_EQ(FindWindowExA(host.frame(), nullptr, host::kMdiClientClass, host::kModalTransferName),
               nullptr);
     EXPECT_TRUE(Enabled(host.frame()));
 }
@@ -91,8 +92,8 @@ TEST(UpChat, WithoutAHostNoOtherWindowIsTouched) {
     // A top-level window that a lookup under handle 0 would find.
     CLIENTCREATESTRUCT ccs = {};
     const HWND stranger =
-        CreateWindowExA(0, host::kMdiClientClass, host::kModalTransferName, WS_POPUP, 0, 0, 10,
-                        10, nullptr, nullptr, GetModuleHandleA(nullptr), &ccs);
+        CreateWindowExA(0, host::kMdiClientClass, host::kModalTransferName, WS_POPUP, 0, 0, 10, 10,
+                        nullptr, nullptr, GetModuleHandleA(nullptr), &ccs);
     ASSERT_NE(stranger, nullptr);
     UpChat();
     EXPECT_TRUE(Enabled(stranger));

@@ -28,7 +28,9 @@ IdlerWindow::IdlerWindow(forms::Form& form) : form_(form) {
     form_.On(kMinuteTimer, Event::Timer, [this] { Timer1_Timer(); });
 }
 
-void IdlerWindow::Form_Load() { ui::StayOnTop(form_); }
+void IdlerWindow::Form_Load() {
+    ui::StayOnTop(form_);
+}
 
 void IdlerWindow::SayIdleLines() {
     // Each line is composed only when its turn comes: finding the room pumps
@@ -65,8 +67,12 @@ void IdlerWindow::Command2_Click() {
     if (form_.Generation() == started) form_.SetText(kMinuteCounter, "0");
 }
 
-void IdlerWindow::Label1_MouseDown() { ui::FormDrag(form_); }
+void IdlerWindow::Label1_MouseDown() {
+    ui::FormDrag(form_);
+}
 
-void IdlerWindow::Label4_Click() { form_.Unload(); }
+void IdlerWindow::Label4_Click() {
+    form_.Unload();
+}
 
 }  // namespace ui

@@ -6,7 +6,7 @@ namespace ui {
 // The chat idler's handlers: Start, the minute tick and Stop say their lines
 // in the host's chat room; the title drags the window; "X" unloads it.
 class IdlerWindow {
-public:
+  public:
     explicit IdlerWindow(forms::Form& form);
 
     void Form_Load();
@@ -16,7 +16,7 @@ public:
     void Label4_Click();
     void Timer1_Timer();
 
-private:
+  private:
     // Says the header, reason and minutes lines, each composed from the
     // controls as they are at the moment it goes out.
     void SayIdleLines();

@@ -5,10 +5,10 @@ namespace ui::idler_window_controls {
 
 constexpr char kStart[] = "Command1";
 constexpr char kStop[] = "Command2";
-constexpr char kTitleStrip[] = "Label1";      // drags the window
-constexpr char kMinuteCounter[] = "Label2";   // minutes idle, as text
+constexpr char kTitleStrip[] = "Label1";     // drags the window
+constexpr char kMinuteCounter[] = "Label2";  // minutes idle, as text
 constexpr char kClose[] = "Label4";
-constexpr char kMinuteTimer[] = "Timer1";     // one tick a minute
-constexpr char kReason[] = "Text1";           // the reason for idling
+constexpr char kMinuteTimer[] = "Timer1";  // one tick a minute
+constexpr char kReason[] = "Text1";        // the reason for idling
 
 }  // namespace ui::idler_window_controls

@@ -13,9 +13,7 @@ using namespace main_window_controls;
 using forms::Event;
 
 MainWindow::MainWindow(forms::Form& form, std::function<void()> popOptions)
-    : form_(form),
-      popOptions_(std::move(popOptions)),
-      messageLogExtent_(form, kMessageLog) {
+    : form_(form), popOptions_(std::move(popOptions)), messageLogExtent_(form, kMessageLog) {
     form_.On(forms::kForm, Event::Load, [this] { Form_Load(); });
     form_.On(kStart, Event::Click, [this] { Command1_Click(); });
     form_.On(kClearAway, Event::Click, [this] { Command2_Click(); });
@@ -38,13 +36,23 @@ MainWindow::MainWindow(forms::Form& form, std::function<void()> popOptions)
     form_.On(kAnswerTimer, Event::Timer, [this] { Timer1_Timer(); });
 }
 
-void MainWindow::Form_Load() { ui::StayOnTop(form_); }
+void MainWindow::Form_Load() {
+    ui::StayOnTop(form_);
+}
 
-void MainWindow::Command1_Click() { form_.SetTimerEnabled(kAnswerTimer, true); }
-void MainWindow::Command3_Click() { form_.SetTimerEnabled(kAnswerTimer, false); }
-void MainWindow::Label7_Click() { form_.SetTimerEnabled(kAnswerTimer, false); }
+void MainWindow::Command1_Click() {
+    form_.SetTimerEnabled(kAnswerTimer, true);
+}
+void MainWindow::Command3_Click() {
+    form_.SetTimerEnabled(kAnswerTimer, false);
+}
+void MainWindow::Label7_Click() {
+    form_.SetTimerEnabled(kAnswerTimer, false);
+}
 
-void MainWindow::Command2_Click() { form_.SetText(kAwayMessage, ""); }
+void MainWindow::Command2_Click() {
+    form_.SetText(kAwayMessage, "");
+}
 
 void MainWindow::Command5_Click() {
     form_.ClearItems(kSenderLog);
@@ -52,36 +60,60 @@ void MainWindow::Command5_Click() {
     messageLogExtent_.Forget();
 }
 
-void MainWindow::Command4_Click() { answer::UpChat(); }
-void MainWindow::Command6_Click() { answer::UnUpChat(); }
+void MainWindow::Command4_Click() {
+    answer::UpChat();
+}
+void MainWindow::Command6_Click() {
+    answer::UnUpChat();
+}
 
 void MainWindow::Command7_Click() {
     if (popOptions_) popOptions_();
 }
 
-void MainWindow::Image1_MouseDown() { ui::FormDrag(form_); }
-void MainWindow::Image2_MouseDown() { ui::FormDrag(form_); }
-void MainWindow::Label3_MouseDown() { ui::FormDrag(form_); }
-void MainWindow::Label4_MouseDown() { ui::FormDrag(form_); }
+void MainWindow::Image1_MouseDown() {
+    ui::FormDrag(form_);
+}
+void MainWindow::Image2_MouseDown() {
+    ui::FormDrag(form_);
+}
+void MainWindow::Label3_MouseDown() {
+    ui::FormDrag(form_);
+}
+void MainWindow::Label4_MouseDown() {
+    ui::FormDrag(form_);
+}
 
-void MainWindow::Label9_Click() { ui::MinimizeWindow(form_.Hwnd()); }
+void MainWindow::Label9_Click() {
+    ui::MinimizeWindow(form_.Hwnd());
+}
 
 void MainWindow::CloseWithShrink() {
     ui::ShrinkAndCenter(form_);
     forms::EndProgram();
 }
 
-void MainWindow::Label6_Click() { CloseWithShrink(); }
-void MainWindow::Label8_Click() { CloseWithShrink(); }
-void MainWindow::Label2_Click() { forms::EndProgram(); }
+void MainWindow::Label6_Click() {
+    CloseWithShrink();
+}
+void MainWindow::Label8_Click() {
+    CloseWithShrink();
+}
+void MainWindow::Label2_Click() {
+    forms::EndProgram();
+}
 
 void MainWindow::ShowOnlyLabel8() {
     form_.SetVisible(kQuitShrinking, true);
     form_.SetVisible(kQuit, false);
 }
 
-void MainWindow::Label2_MouseMove() { ShowOnlyLabel8(); }
-void MainWindow::Label8_MouseMove() { ShowOnlyLabel8(); }
+void MainWindow::Label2_MouseMove() {
+    ShowOnlyLabel8();
+}
+void MainWindow::Label8_MouseMove() {
+    ShowOnlyLabel8();
+}
 
 void MainWindow::Timer1_Timer() {
     answer::AnswerLog log;

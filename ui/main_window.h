@@ -11,7 +11,7 @@ namespace ui {
 // closing. All lasting state lives in the form's controls, but for the
 // widths of the logged messages, measured once.
 class MainWindow {
-public:
+  public:
     // Binds the handlers to `form` (the main window); `popOptions` pops up the
     // options menu at the pointer.
     MainWindow(forms::Form& form, std::function<void()> popOptions);
@@ -37,7 +37,7 @@ public:
     void Label9_Click();
     void Timer1_Timer();
 
-private:
+  private:
     void CloseWithShrink();
     void ShowOnlyLabel8();
 

@@ -22,16 +22,26 @@ OptionsMenu::OptionsMenu(forms::Form& form, std::function<void()> showIdler)
     form_.On("greets", Event::Click, [this] { greets_Click(); });
 }
 
-void OptionsMenu::Pop() { form_.PopupMenu(kMenuName); }
+void OptionsMenu::Pop() {
+    form_.PopupMenu(kMenuName);
+}
 
 void OptionsMenu::idle_Click() {
     if (showIdler_) showIdler_();
 }
 
-void OptionsMenu::imoff_Click() { outgoing::SendIM(kImOffRecipient, kImSwitchText, true); }
-void OptionsMenu::imon_Click() { outgoing::SendIM(kImOnRecipient, kImSwitchText, true); }
+void OptionsMenu::imoff_Click() {
+    outgoing::SendIM(kImOffRecipient, kImSwitchText, true);
+}
+void OptionsMenu::imon_Click() {
+    outgoing::SendIM(kImOnRecipient, kImSwitchText, true);
+}
 
-void OptionsMenu::about_Click() { forms::MessageBoxOk(form_.Hwnd(), kAboutText, layouts::kApplicationTitle); }
-void OptionsMenu::greets_Click() { forms::MessageBoxOk(form_.Hwnd(), kGreetsText, layouts::kApplicationTitle); }
+void OptionsMenu::about_Click() {
+    forms::MessageBoxOk(form_.Hwnd(), kAboutText, layouts::kApplicationTitle);
+}
+void OptionsMenu::greets_Click() {
+    forms::MessageBoxOk(form_.Hwnd(), kGreetsText, layouts::kApplicationTitle);
+}
 
 }  // namespace ui

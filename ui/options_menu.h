@@ -7,7 +7,7 @@ namespace ui {
 
 // The options menu's items, held by the never-shown options form.
 class OptionsMenu {
-public:
+  public:
     // Binds the item handlers to `form`; `showIdler` shows the chat idler.
     OptionsMenu(forms::Form& form, std::function<void()> showIdler);
 
@@ -20,7 +20,7 @@ public:
     void about_Click();
     void greets_Click();
 
-private:
+  private:
     forms::Form& form_;
     std::function<void()> showIdler_;
 };

@@ -15,7 +15,9 @@ constexpr double kFadeStepDelay = 0.0000001;
 constexpr double kHoldDelay = 0.8;
 constexpr int kFadeFirst = 64, kFadeStride = 5;
 
-int GreyForStep(int n) { return 255 - (4 * n - 1); }
+int GreyForStep(int n) {
+    return 255 - (4 * n - 1);
+}
 
 std::vector<int> FadeIn() {
     std::vector<int> levels;
@@ -29,7 +31,9 @@ std::vector<int> FadeOut() {
     return levels;
 }
 
-COLORREF Grey(int v) { return RGB(v, v, v); }
+COLORREF Grey(int v) {
+    return RGB(v, v, v);
+}
 
 }  // namespace
 

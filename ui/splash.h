@@ -19,12 +19,11 @@ void PulseOnce(forms::Form& form, const std::string& label, const std::string& t
 
 // Pulses `label` for the rest of the program's life; every later event of
 // the program is handled inside the waits of this loop.
-[[noreturn]] void PulseLabel(forms::Form& form, const std::string& label,
-                             const std::string& text);
+[[noreturn]] void PulseLabel(forms::Form& form, const std::string& label, const std::string& text);
 
 // The splash window's handlers.
 class Splash {
-public:
+  public:
     // Binds the handlers to `form` (the splash); `showMain` hides nothing and
     // shows the main window.
     Splash(forms::Form& form, std::function<void()> showMain);
@@ -32,7 +31,7 @@ public:
     [[noreturn]] void Form_Load();
     void Label1_Click();
 
-private:
+  private:
     forms::Form& form_;
     std::function<void()> showMain_;
 };

@@ -3,7 +3,7 @@
 // the windows have always had; the handlers use these.
 namespace ui::splash_controls {
 
-constexpr char kTitleLabel[] = "Label1";     // pulses; a click goes on to the main window
+constexpr char kTitleLabel[] = "Label1";  // pulses; a click goes on to the main window
 constexpr char kSubtitleLabel[] = "Label2";
 
 }  // namespace ui::splash_controls

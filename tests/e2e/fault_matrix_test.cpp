@@ -189,9 +189,15 @@ class FaultMatrixTest : public ::testing::Test {
             case Trigger::kMessage:
                 EXPECT_TRUE(session_.DeliverIM(sender, "are you there?"));
                 break;
-            case Trigger::kUpChat: session_.Press(main_, places::kUpChat); break;
-            case Trigger::kUnUpChat: session_.Press(main_, places::kUnUpChat); break;
-            case Trigger::kChatLine: session_.Press(idler_, places::kIdlerStop); break;
+            case Trigger::kUpChat:
+                session_.Press(main_, places::kUpChat);
+                break;
+            case Trigger::kUnUpChat:
+                session_.Press(main_, places::kUnUpChat);
+                break;
+            case Trigger::kChatLine:
+                session_.Press(idler_, places::kIdlerStop);
+                break;
         }
         POINT p{};
         GetCursorPos(&p);
@@ -277,8 +283,9 @@ class FaultMatrixTest : public ::testing::Test {
 };
 
 void Print(const Cell (&cells)[kRowCount][kColumns]) {
-    std::printf("\nlongest stall of replymate's thread, seconds (limit %.1f; ! = the cell failed)\n",
-                kLongestStall);
+    std::printf(
+        "\nlongest stall of replymate's thread, seconds (limit %.1f; ! = the cell failed)\n",
+        kLongestStall);
     std::printf("%-20s", "step");
     for (const char* c : kColumnNames) std::printf("%11s", c);
     std::printf("\n");

@@ -93,10 +93,11 @@ bool PrintGrowth(const char* what, double before, double after, double allowed, 
     }
     const double growth = Growth(before, after - allowed);
     const int decimals = scale == 1 ? 0 : 1;
-    std::printf("| %s after message %d / %d (at most %+.0f %%) | %.*f%s / %.*f%s (%+.1f %%%s)%s%s |\n",
-                what, first, last, kMostGrowthPercent, decimals, before / scale, unit, decimals,
-                after / scale, unit, growth, allowed > 0 ? " beyond the new log entries" : "",
-                note.empty() ? "" : "; ", note.c_str());
+    std::printf(
+        "| %s after message %d / %d (at most %+.0f %%) | %.*f%s / %.*f%s (%+.1f %%%s)%s%s |\n",
+        what, first, last, kMostGrowthPercent, decimals, before / scale, unit, decimals,
+        after / scale, unit, growth, allowed > 0 ? " beyond the new log entries" : "",
+        note.empty() ? "" : "; ", note.c_str());
     return growth <= kMostGrowthPercent;
 }
 
@@ -158,13 +159,15 @@ int main(int argc, char** argv) {
     const double cpuShare =
         100.0 * (e2e::CpuSeconds(program) - cpu0) / (host::MonotonicSeconds() - wall0);
     late = Read(program, delivered);
-    const std::vector<std::string> senders = e2e::ListItems(e2e::ChildAt(main, e2e::places::kSenders));
+    const std::vector<std::string> senders =
+        e2e::ListItems(e2e::ChildAt(main, e2e::places::kSenders));
     const std::vector<std::string> messages =
         e2e::ListItems(e2e::ChildAt(main, e2e::places::kMessages));
     account.AddLogs(senders, messages);
     // The entries logged between the two readings, both logs' worth.
     std::vector<std::string> newEntries;
-    for (size_t i = static_cast<size_t>(firstReading); i < senders.size() && i < messages.size(); ++i) {
+    for (size_t i = static_cast<size_t>(firstReading); i < senders.size() && i < messages.size();
+         ++i) {
         newEntries.push_back(senders[i]);
         newEntries.push_back(messages[i]);
     }

@@ -42,4 +42,6 @@ LRESULT CALLBACK Taken(int code, WPARAM removal, LPARAM lParam) {
 
 // The hook procedure for SetWindowsHookEx(WH_GETMESSAGE); exported by a plain
 // name, which a stdcall export would not have on i686.
-extern "C" __declspec(dllexport) HOOKPROC DispatchWatchHook() { return Taken; }
+extern "C" __declspec(dllexport) HOOKPROC DispatchWatchHook() {
+    return Taken;
+}
