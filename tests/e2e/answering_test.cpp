@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "support/session.h"
+#include "host/window_names.h"
+#include "hostsim/im_service.h"
 
 namespace e2e {
 namespace {
@@ -16,9 +18,9 @@ constexpr double kAnswerLimit = 10;
 // Three ticks: long enough for a second answer to a message to have shown.
 constexpr double kQuietWatch = 1.6;
 constexpr double kWindowLimit = 10;
-constexpr char kIncomingPrefix[] = "  Instant Message From: ";
-constexpr char kHostBoxCaption[] = "America Online";
-constexpr char kComposeCaption[] = "Send Instant Message";
+constexpr const char* kIncomingPrefix = hostsim::ImService::kIncomingCaptionPrefix;
+using host::kComposeCaption;
+using host::kHostMessageBoxCaption;
 
 class AnsweringTest : public ::testing::Test {
   protected:
@@ -176,13 +178,14 @@ TEST_F(AnsweringTest, TheHostsRefusalIsPressedAwayAndTheNextMessageIsAnswered) {
     ASSERT_TRUE(session_->DeliverIM("", "who am i"));
     ASSERT_TRUE(WaitUntil([&] { return Unanswered() == 0; }, kAnswerLimit))
         << Describe(session_->events().Since(mark));
-    EXPECT_TRUE(
-        WaitUntil([&] { return !FindTopWindow(session_->hostId(), "#32770", kHostBoxCaption); },
-                  kWindowLimit))
-        << "the host's \"America Online\" box was left standing";
-    const HWND mdi = FindWindowExA(session_->HostFrame(), nullptr, "MDIClient", nullptr);
     EXPECT_TRUE(WaitUntil(
-        [&] { return !FindWindowExA(mdi, nullptr, "AOL Child", kComposeCaption); }, kWindowLimit))
+        [&] { return !FindTopWindow(session_->hostId(), "#32770", kHostMessageBoxCaption); },
+        kWindowLimit))
+        << "the host's \"America Online\" box was left standing";
+    const HWND mdi = FindWindowExA(session_->HostFrame(), nullptr, host::kMdiClientClass, nullptr);
+    EXPECT_TRUE(
+        WaitUntil([&] { return !FindWindowExA(mdi, nullptr, host::kChildClass, kComposeCaption); },
+                  kWindowLimit))
         << "the compose window was left standing";
 
     ASSERT_TRUE(session_->DeliverIM("buddy", "next one"));

@@ -18,6 +18,7 @@
 #include "hostsim/command_channel.h"
 #include "support/dispatch_watch.h"
 #include "support/session.h"
+#include "hostsim/im_service.h"
 
 namespace e2e {
 namespace {
@@ -31,7 +32,7 @@ constexpr double kFaultLimit = 15;
 constexpr double kAnswerLimit = 30;
 constexpr double kPointerLimit = 2;
 constexpr double kPointerSettle = 0.15;
-constexpr char kIncomingPrefix[] = "  Instant Message From: ";
+constexpr const char* kIncomingPrefix = hostsim::ImService::kIncomingCaptionPrefix;
 
 enum Column { kHang5, kHang30, kVanish, kSlow, kRefuse, kColumns };
 const char* const kColumnNames[kColumns] = {"hang 5 s", "hang 30 s", "vanish", "slow fill",

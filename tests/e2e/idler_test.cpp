@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "support/session.h"
+#include "host/window_names.h"
 
 namespace e2e {
 namespace {
@@ -64,10 +65,11 @@ class IdlerTest : public ::testing::Test {
 
     // The room's input box, where the user types: its second "RICHCNTL".
     HWND InputBox() const {
-        const HWND mdi = FindWindowExA(session_->HostFrame(), nullptr, "MDIClient", nullptr);
-        const HWND room = FindWindowExA(mdi, nullptr, "AOL Child", kRoomCaption);
-        const HWND first = FindWindowExA(room, nullptr, "RICHCNTL", nullptr);
-        return room && first ? FindWindowExA(room, first, "RICHCNTL", nullptr) : nullptr;
+        const HWND mdi =
+            FindWindowExA(session_->HostFrame(), nullptr, host::kMdiClientClass, nullptr);
+        const HWND room = FindWindowExA(mdi, nullptr, host::kChildClass, kRoomCaption);
+        const HWND first = FindWindowExA(room, nullptr, host::kRichClass, nullptr);
+        return room && first ? FindWindowExA(room, first, host::kRichClass, nullptr) : nullptr;
     }
 
     // Replaces the idle reason the way a person does: click in, select, type.

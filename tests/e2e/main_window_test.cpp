@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "support/session.h"
+#include "host/window_names.h"
 
 namespace e2e {
 namespace {
@@ -17,9 +18,9 @@ constexpr double kSendLimit = 15;
 // Longer than either splash timer's interval, so a tick would have shown.
 constexpr double kSplashWatch = 2;
 constexpr char kIdlerText[] = "quillo's idler";
-constexpr char kHostChildClass[] = "AOL Child";
-constexpr char kConversationPrefix[] = "  Instant Message To: ";
-constexpr char kComposeCaption[] = "Send Instant Message";
+using host::kChildClass;
+using host::kComposeCaption;
+using host::kConversationCaptionPrefix;
 
 struct TopWindowState {
     HWND window;
@@ -174,12 +175,13 @@ TEST_F(MainWindowTest, ImsOffAndOnSendTheIdlerTextToTheHostsSpecialRecipients) {
         EXPECT_EQ(sent[0].b, kIdlerText);
         // Neither the compose window nor the conversation the host opened for
         // the message is left standing.
-        const HWND mdi = FindWindowExA(session_->HostFrame(), nullptr, "MDIClient", nullptr);
-        const std::string conversation = std::string(kConversationPrefix) + c.recipient;
+        const HWND mdi =
+            FindWindowExA(session_->HostFrame(), nullptr, host::kMdiClientClass, nullptr);
+        const std::string conversation = std::string(kConversationCaptionPrefix) + c.recipient;
         EXPECT_TRUE(WaitUntil(
             [&] {
-                return !FindWindowExA(mdi, nullptr, kHostChildClass, conversation.c_str()) &&
-                       !FindWindowExA(mdi, nullptr, kHostChildClass, kComposeCaption);
+                return !FindWindowExA(mdi, nullptr, kChildClass, conversation.c_str()) &&
+                       !FindWindowExA(mdi, nullptr, kChildClass, kComposeCaption);
             },
             kWindowLimit));
     }
@@ -236,7 +238,8 @@ TEST_F(MainWindowTest, UpChatThenUnUpChatLeaveTheFrameDisabledAndTheTransferEnab
     ASSERT_TRUE(main);
     ASSERT_TRUE(session_->Tell("transfer-start"));
     const HWND frame = session_->HostFrame();
-    const HWND transfer = FindWindowExA(frame, nullptr, "MDIClient", "_AOL_Modal");
+    const HWND transfer =
+        FindWindowExA(frame, nullptr, host::kMdiClientClass, host::kModalTransferName);
     ASSERT_TRUE(frame && transfer);
     ASSERT_FALSE(IsWindowEnabled(frame)) << "the host blocks its frame during a transfer";
 

@@ -1,4 +1,5 @@
 #include "soak_plan.h"
+#include "hostsim/im_service.h"
 
 #include <algorithm>
 #include <random>
@@ -10,7 +11,7 @@ constexpr unsigned kSeed = 20240611;
 constexpr int kSenders = 50;
 constexpr int kRefusedSenders = 3;
 constexpr int kLongestBurst = 10;
-constexpr char kCaptionPrefix[] = "  Instant Message From: ";
+constexpr const char* kCaptionPrefix = hostsim::ImService::kIncomingCaptionPrefix;
 // Reads stop at 1 MiB; the largest transcripts stay just under it.
 constexpr size_t kLargestHistory = 1024 * 1024 - 4096;
 constexpr size_t kKiB = 1024;

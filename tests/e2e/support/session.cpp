@@ -4,6 +4,7 @@
 
 #include "hostsim/command_channel.h"
 #include "hostsim/event_log.h"
+#include "host/window_names.h"
 
 namespace e2e {
 namespace {
@@ -16,8 +17,7 @@ constexpr double kMenuLimit = 5;
 constexpr double kAfterPress = 0.3;
 // The menu window appears before its items are ready for keys.
 constexpr double kMenuSettle = 0.3;
-constexpr char kMenuClass[] = "#32768";
-constexpr char kHostFrameClass[] = "AOL Frame25";
+using host::kMenuClass;
 constexpr int kArrangeGapPx = 10;
 
 std::string NewLogPath() {
@@ -44,7 +44,7 @@ Session::Session(const Options& options) : logPath_(NewLogPath()) {
     for (const std::string& name : options.refused) arguments += " --refuse \"" + name + "\"";
     host_ = std::make_unique<ChildProcess>(BuildRoot() + "\\hostsim.exe", arguments);
     if (!WaitForTopWindow(host_->id(), hostsim::kOperatorClass, nullptr, kStartLimit, true) ||
-        !WaitForTopWindow(host_->id(), kHostFrameClass, nullptr, kStartLimit)) {
+        !WaitForTopWindow(host_->id(), host::kFrameClass, nullptr, kStartLimit)) {
         problem_ = "hostsim.exe did not come up";
         return;
     }
@@ -72,7 +72,7 @@ HWND Session::MainWindow() {
 }
 
 HWND Session::HostFrame() const {
-    return FindTopWindow(hostId(), kHostFrameClass, nullptr);
+    return FindTopWindow(hostId(), host::kFrameClass, nullptr);
 }
 
 HWND Session::ProgramWindow(const char* cls, const char* caption, double seconds) const {
