@@ -10,6 +10,7 @@
 #include "fuzz/reference.h"
 #include "hosttext/im_text.h"
 #include "hosttext/lines.h"
+#include "hosttext/record_line.h"
 #include "hosttext/replace_all.h"
 
 namespace {
@@ -205,6 +206,25 @@ TEST(HostText, PumpsOnlyWhileReplacingAndAtMostOncePerInterval) {
                   hosttext::MessageFromTranscript(lines, "bob", pump);
               }),
               0);
+}
+
+TEST(HostText, ARecordedMessageIsOneLineOfThreeTabSeparatedFields) {
+    struct Case {
+        const char* name;
+        std::string sender, message, line;
+    };
+    const Case cases[] = {
+        {"plain", "pal 7", "are you there?", "2026-12-10 10:18:15\tpal 7\tare you there?\r\n"},
+        {"empty fields", "", "", "2026-12-10 10:18:15\t\t\r\n"},
+        {"tab, CR, LF and backslash inside", "a\tb", "1\r\n2\\3",
+         "2026-12-10 10:18:15\ta\\tb\t1\\r\\n2\\\\3\r\n"},
+        {"other bytes as given", "\xe9t\xe9", std::string("x\0y\x7f", 4),
+         std::string("2026-12-10 10:18:15\t\xe9t\xe9\tx\0y\x7f\r\n", 30)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(hosttext::RecordLine("2026-12-10 10:18:15", c.sender, c.message), c.line)
+            << c.name;
+    }
 }
 
 }  // namespace
