@@ -24,8 +24,12 @@ constexpr double kBeforeTypingSeconds = 0.3;
 constexpr double kBeforeSendSeconds = 0.1;
 constexpr double kAnswerPollSeconds = 0.2;
 
-HWND FindConversationWindow(HWND mdiClient, const std::string& caption) {
-    return FindWindowExA(mdiClient, nullptr, host::kChildClass, caption.c_str());
+// The first of `windows` that is not one of `present`, or 0.
+HWND FirstNew(const std::vector<HWND>& windows, const std::vector<HWND>& present) {
+    for (HWND w : windows) {
+        if (std::find(present.begin(), present.end(), w) == present.end()) return w;
+    }
+    return nullptr;
 }
 
 HWND FindHostMessageBox() {
@@ -34,11 +38,12 @@ HWND FindHostMessageBox() {
 
 }  // namespace
 
-std::vector<HWND> OpenComposeWindows(HWND mdiClient) {
+std::vector<HWND> WindowsCaptioned(HWND mdiClient, const std::string& caption) {
     std::vector<HWND> open;
     if (!mdiClient) return open;
-    for (HWND w = FindWindowExA(mdiClient, nullptr, host::kChildClass, host::kComposeCaption); w;
-         w = FindWindowExA(mdiClient, w, host::kChildClass, host::kComposeCaption)) {
+    const char* text = caption.c_str();
+    for (HWND w = FindWindowExA(mdiClient, nullptr, host::kChildClass, text); w;
+         w = FindWindowExA(mdiClient, w, host::kChildClass, text)) {
         open.push_back(w);
     }
     return open;
@@ -46,12 +51,7 @@ std::vector<HWND> OpenComposeWindows(HWND mdiClient) {
 
 ComposeWindow FindComposeWindow(HWND mdiClient, const std::vector<HWND>& present) {
     ComposeWindow c;
-    for (HWND w : OpenComposeWindows(mdiClient)) {
-        if (std::find(present.begin(), present.end(), w) == present.end()) {
-            c.window = w;
-            break;
-        }
-    }
+    c.window = FirstNew(WindowsCaptioned(mdiClient, host::kComposeCaption), present);
     // Under handle 0 the lookups would search the top-level windows instead.
     if (!c.window) return c;
     c.recipient = FindWindowExA(c.window, nullptr, host::kEditClass, nullptr);
@@ -64,16 +64,26 @@ ComposeWindow FindComposeWindow(HWND mdiClient, const std::vector<HWND>& present
     return c;
 }
 
-bool SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
-            const std::function<void()>& beforeSending, const SendImLimits& limits) {
+SendResult SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
+                  const SendImLimits& limits) {
     host::HostLink link;
     const HWND mdi = host::FindHostMdiClient();
+    if (!mdi) return SendResult::kNoHost;
     // A compose window open before our menu choice is the user's (or one a
     // slow host brought after an earlier try gave up): never typed into.
-    const std::vector<HWND> present = OpenComposeWindows(mdi);
-    // Without the host's menu no compose window of ours is coming.
-    if (!RunToolbarMenu(link, kInstantMessageIcon, kSendInstantMessageItem, false, 0, limits.menu))
-        return false;
+    const std::vector<HWND> present = WindowsCaptioned(mdi, host::kComposeCaption);
+    switch (
+        RunToolbarMenu(link, kInstantMessageIcon, kSendInstantMessageItem, false, 0, limits.menu)) {
+        case MenuResult::kChosen:
+            break;
+        case MenuResult::kNoHost:
+            return SendResult::kNoHost;
+        case MenuResult::kHostHung:
+            return SendResult::kHostHung;
+        // Without the host's menu no compose window of ours is coming.
+        case MenuResult::kNoMenu:
+            return SendResult::kNoMenu;
+    }
 
     // The host creates the window's controls one by one after the window
     // itself, and while only a few icons exist the 9-step chain wraps onto one
@@ -97,7 +107,7 @@ bool SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
         // A compose window that opened but never became usable is not left
         // behind half-made for the user.
         host::PostClose(compose.window);
-        return false;
+        return SendResult::kNoCompose;
     }
 
     // A host that did not take the typing (hung, or its window gone) gets no
@@ -107,38 +117,43 @@ bool SendIM(const std::string& ScreenName, const std::string& Message, bool Clos
     if (typed) host::Pause(kBeforeSendSeconds);
     if (!typed || !IsWindow(compose.send)) {
         host::PostClose(compose.window);
-        return false;
+        return link.cut() ? SendResult::kHostHung : SendResult::kNoCompose;
     }
-    if (beforeSending) beforeSending();
+    // The conversation windows with this person open before the click are not
+    // the host's answer to it: the user's own, perhaps with a half-typed line.
+    const std::string conversationCaption = host::kConversationCaptionPrefix + ScreenName;
+    const std::vector<HWND> conversationsBefore = WindowsCaptioned(mdi, conversationCaption);
+    const auto newConversation = [&] {
+        return FirstNew(WindowsCaptioned(mdi, conversationCaption), conversationsBefore);
+    };
     host::PostClick(compose.send);
 
-    const std::string conversationCaption = host::kConversationCaptionPrefix + ScreenName;
     bool conversationOpened = false;
     const bool answered = host::WaitFor(
         [&] {
-            conversationOpened = FindConversationWindow(mdi, conversationCaption) != nullptr;
+            conversationOpened = newConversation() != nullptr;
             return conversationOpened || FindHostMessageBox() != nullptr;
         },
         limits.answer, kAnswerPollSeconds);
     if (!answered) {
         // Left open, it would be taken for the next message's compose window.
         host::PostClose(compose.window);
-        return true;
+        return SendResult::kPressed;
     }
     // The host gets the poll's pause before we act on its answer.
     host::Pause(kAnswerPollSeconds);
 
     // Looked up again: the host may have changed its windows during the pause.
     if (conversationOpened) {
-        if (CloseAfter) host::PostClose(FindConversationWindow(mdi, conversationCaption));
-        return true;
+        if (CloseAfter) host::PostClose(newConversation());
+        return SendResult::kPressed;
     }
     // Under handle 0 the button lookup would take any top-level button.
     if (const HWND box = FindHostMessageBox()) {
         host::PostClick(FindWindowExA(box, nullptr, host::kButtonClass, nullptr));
     }
     host::PostClose(compose.window);
-    return true;
+    return SendResult::kPressed;
 }
 
 }  // namespace outgoing

@@ -1,7 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,19 +39,31 @@ struct ComposeWindow {
 // area: the first in child order that is not one of `present`.
 ComposeWindow FindComposeWindow(HWND mdiClient, const std::vector<HWND>& present = {});
 
-// The compose windows open under the host's document area.
-std::vector<HWND> OpenComposeWindows(HWND mdiClient);
+// The host's windows under its document area captioned exactly `caption`, in
+// child order.
+std::vector<HWND> WindowsCaptioned(HWND mdiClient, const std::string& caption);
+
+// What became of an instant message.
+enum class SendResult {
+    kPressed,    // send was pressed: from then on the message may have gone out,
+                 // whatever the host answered
+    kNoHost,     // no host running; nothing was touched
+    kHostHung,   // the host stopped answering us before send was pressed
+    kNoMenu,     // the toolbar's menu never came
+    kNoCompose,  // the compose window never came, never became usable, or went
+                 // while we typed
+};
 
 // Sends `Message` to `ScreenName` through the host's compose window, as a
 // user would, then deals with the host's answer: the conversation window it
 // opens (closed when `CloseAfter`), or its "America Online" box (pressed
-// away, and the compose window closed). When the host does not answer in
-// time, closes the compose window it opened and returns.
-// `beforeSending` runs just before send is pressed. Returns whether it was
-// pressed: from then on the message may have gone out, whatever the host
-// answers; before it, nothing has (and no compose window of ours is left
-// open, half-filled or not).
-bool SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
-            const std::function<void()>& beforeSending = {}, const SendImLimits& limits = {});
+// away, and the compose window closed). A conversation window that was open
+// before send was pressed (the user's own with the same person, perhaps half
+// typed) is neither taken for the answer nor closed. When the host does not
+// answer in time, closes the compose window it opened and returns. Whatever
+// the result short of kPressed, nothing has gone out and no compose window of
+// ours is left open, half-filled or not.
+SendResult SendIM(const std::string& ScreenName, const std::string& Message, bool CloseAfter,
+                  const SendImLimits& limits = {});
 
 }  // namespace outgoing

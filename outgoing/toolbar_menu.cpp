@@ -50,13 +50,15 @@ bool CloseHostMenus(DWORD hostThread) {
 
 }  // namespace
 
-bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool SubMenu,
-                    int SubItemNumber, double menuLimitSeconds) {
+MenuResult RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool SubMenu,
+                          int SubItemNumber, double menuLimitSeconds) {
+    // Without a host there is nothing to click and no reason to take the pointer.
+    const HWND frame = FindWindowA(host::kFrameClass, nullptr);
+    if (!frame) return MenuResult::kNoHost;
     // The caption is asked for before the pointer is parked, so a host that
     // does not answer costs the user nothing.
-    const HWND frame = FindWindowA(host::kFrameClass, nullptr);
     const std::string title = host::GetText(link, frame);
-    if (link.cut()) return false;
+    if (link.cut()) return MenuResult::kHostHung;
 
     host::SavedCursorPos pointer;
     // The screen's size in twips, taken as pixels: far beyond the bottom-right
@@ -69,19 +71,19 @@ bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool S
     // an earlier try had given up on it, or the user's. Our keys would go to
     // it while our click closed it and opened ours, which then got none.
     const DWORD hostThread = GetWindowThreadProcessId(frame, nullptr);
-    if (!CloseHostMenus(hostThread)) return false;
+    if (!CloseHostMenus(hostThread)) return MenuResult::kNoMenu;
 
     const HWND toolbar = FindWindowExA(frame, nullptr, host::kToolbarClass, nullptr);
     const HWND bar = FindWindowExA(toolbar, nullptr, host::kToolbarBarClass, nullptr);
     const HWND icon = host::NthChild(bar, host::kIconClass, std::max(1, IconNumber));
     // Nothing was clicked, so no menu of the host's is coming.
-    if (!icon) return false;
+    if (!icon) return MenuResult::kNoMenu;
     host::PostClick(icon);
 
     HWND menu = nullptr;
     if (!host::WaitFor([&] { return (menu = FindHostMenu(hostThread)) != nullptr; },
                        menuLimitSeconds, kMenuPollSeconds))
-        return false;
+        return MenuResult::kNoMenu;
 
     for (int i = 0; i < ItemNumber; ++i) host::PostKey(menu, VK_DOWN);
     if (SubMenu) {
@@ -89,7 +91,7 @@ bool RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, bool S
         for (int i = 1; i < SubItemNumber; ++i) host::PostKey(menu, VK_DOWN);
     }
     host::PostKey(menu, VK_RETURN);
-    return true;
+    return MenuResult::kChosen;
 }
 
 }  // namespace outgoing

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "host/clock.h"
+#include "host/signature.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
@@ -114,7 +115,7 @@ TEST_F(SendIM, AConversationCaptionSpacedOtherwiseIsNotTakenAndTheWaitEndsAtItsL
     };
     Start(options);
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Jo Ann", "hi", true, {}, kShortLimits);
+    outgoing::SendIM("Jo Ann", "hi", true, kShortLimits);
     const double took = host::MonotonicSeconds() - start;
     EXPECT_GE(took, kShortLimits.answer);
     EXPECT_LT(took, kShortLimits.answer + 4);
@@ -131,7 +132,8 @@ TEST_F(SendIM, WhenTheHostNeverAnswersTheComposeWindowIsClosedAtTheLimit) {
     const double start = host::MonotonicSeconds();
     // Send was pressed, so the message may have gone: it counts as sent, and
     // its caller must not send it again.
-    EXPECT_TRUE(outgoing::SendIM("Buddy 1", "hi", true, {}, kShortLimits));
+    EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true, kShortLimits),
+              outgoing::SendResult::kPressed);
     const double took = host::MonotonicSeconds() - start;
     EXPECT_GE(took, kShortLimits.answer);
     EXPECT_LT(took, kShortLimits.answer + 4);
@@ -209,7 +211,8 @@ TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
     options.composeIcons = 2;
     Start(options);
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Buddy 1", "hi", true, {}, kShortLimits);
+    EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true, kShortLimits),
+              outgoing::SendResult::kNoCompose);
     const double took = host::MonotonicSeconds() - start;
     EXPECT_GE(took, kShortLimits.compose);
     EXPECT_LT(took, kShortLimits.compose + 3);
@@ -223,7 +226,7 @@ TEST_F(SendIM, AHostThatDoesNotTakeTheTypingGetsNoClickAndItsComposeWindowIsClos
     Start();
     host.HangOn(nullptr, WM_SETTEXT, INFINITE, "recipient");
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Buddy 1", "hi", true);
+    EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true), outgoing::SendResult::kHostHung);
     EXPECT_LT(host::MonotonicSeconds() - start, 3.0);
     host.Release();
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
@@ -235,21 +238,33 @@ TEST_F(SendIM, AHostThatDoesNotTakeTheTypingGetsNoClickAndItsComposeWindowIsClos
     EXPECT_TRUE(service->Sent().empty());
 }
 
-TEST_F(SendIM, AComposeWindowOpenBeforeOurChoiceIsNeverTypedInto) {
+TEST_F(SendIM, TheUsersOwnComposeAndConversationWindowsAreNeitherTypedIntoNorClosed) {
     ImService::Options options;
     options.composeDelayMs = 1500;
     Start(options);
-    // The user's, half-typed; or one a slow host brought after we gave up.
-    const HWND users = host.OpenChild({host::kComposeCaption,
-                                       {{host::kEditClass, 1, "pal"},
-                                        {host::kRichClass, 1, "half a thought"},
-                                        {host::kIconClass, 10}}});
+    // The user's, half-typed (or a compose window a slow host brought after
+    // we gave up), and the user's own conversation with the same person.
+    const HWND compose = host.OpenChild({host::kComposeCaption,
+                                         {{host::kEditClass, 1, "pal"},
+                                          {host::kRichClass, 1, "half a thought"},
+                                          {host::kIconClass, 10}}});
+    const HWND conversation =
+        host.OpenChild({std::string(host::kConversationCaptionPrefix) + "Buddy 1",
+                        {{host::kRichClass, 1, "\tYou:\t earlier line \r\n"},
+                         {host::kRichClass, 1, "half typed"},
+                         {host::kIconClass, 4}}});
     host.ClearRecords();
-    EXPECT_TRUE(outgoing::SendIM("Buddy 1", "hi", true));
-    EXPECT_TRUE(testsupport::OnlyWindows(Record(), {users}).empty());
+    EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true), outgoing::SendResult::kPressed);
+    EXPECT_TRUE(testsupport::OnlyWindows(Record(), {compose, conversation}).empty());
     ASSERT_EQ(service->Sent().size(), 1u);
     EXPECT_EQ(service->Sent()[0].recipient, "Buddy 1");
-    host.DestroyNow(users);
+    // The host's answer was waited for and closed; the user's windows stay.
+    ASSERT_EQ(service->Conversations().size(), 1u);
+    EXPECT_FALSE(IsWindow(service->Conversations()[0]));
+    EXPECT_EQ(host.TextOf(host::NthChild(conversation, host::kRichClass, 2)), "half typed");
+    EXPECT_EQ(host.TextOf(host::NthChild(compose, host::kRichClass, 1)), "half a thought");
+    host.DestroyNow(compose);
+    host.DestroyNow(conversation);
 }
 
 TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
@@ -257,7 +272,7 @@ TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
     options.menuOpens = false;
     Start(options);
     const double start = host::MonotonicSeconds();
-    outgoing::SendIM("Buddy 1", "hi", true, {}, kShortLimits);
+    EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true, kShortLimits), outgoing::SendResult::kNoMenu);
     EXPECT_LT(host::MonotonicSeconds() - start, kShortLimits.menu + kShortLimits.compose / 2);
     EXPECT_SEQUENCE(Record(), {});
     EXPECT_TRUE(service->Sent().empty());

@@ -61,7 +61,8 @@ void ExpectPointerAt(POINT where) {
 // Short enough that a test of the limit does not wait out the real one.
 constexpr double kTestMenuLimit = 1.5;
 
-bool RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu, int SubItemNumber) {
+outgoing::MenuResult RunToolbarMenu(int IconNumber, int ItemNumber, bool SubMenu,
+                                    int SubItemNumber) {
     host::HostLink link;
     return outgoing::RunToolbarMenu(link, IconNumber, ItemNumber, SubMenu, SubItemNumber,
                                     kTestMenuLimit);
@@ -109,7 +110,8 @@ TEST(ToolbarMenu, WalksTheTenthIconsMenuWithPostedKeysAndPutsThePointerBack) {
         const HWND icon = host.toolbarIcons()[ImService::kMenuIcon - 1];
         PlacePointer(kUserPointer);
 
-        EXPECT_TRUE(RunToolbarMenu(ImService::kMenuIcon, c.item, c.subMenu, c.subItem));
+        EXPECT_EQ(outgoing::MenuResult::kChosen,
+                  RunToolbarMenu(ImService::kMenuIcon, c.item, c.subMenu, c.subItem));
         ExpectPointerAt(kUserPointer);
         ASSERT_TRUE(testsupport::PumpUntil([&] { return service.LastMenuChoice() != 0; }, 5));
         testsupport::Settle(host);
@@ -134,7 +136,8 @@ TEST(ToolbarMenu, AHostMenuAlreadyOpenIsClosedFirstAndOursIsDriven) {
     host::PostClick(host.toolbarIcons()[ImService::kMenuIcon - 1]);
     ASSERT_TRUE(testsupport::PumpUntil([&] { return service.MenuWindows().size() == 1; }, 5));
 
-    EXPECT_TRUE(RunToolbarMenu(ImService::kMenuIcon, ImService::kSendIMItem, false, 0));
+    EXPECT_EQ(outgoing::MenuResult::kChosen,
+              RunToolbarMenu(ImService::kMenuIcon, ImService::kSendIMItem, false, 0));
     ASSERT_TRUE(testsupport::PumpUntil([&] { return service.LastMenuChoice() != 0; }, 5));
     EXPECT_EQ(service.MenusOpened(), 2);
     EXPECT_EQ(service.LastMenuChoice(), ImService::kFirstCommand + ImService::kSendIMItem - 1);
@@ -216,7 +219,7 @@ TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesB
     PlacePointer(kUserPointer);
 
     const double start = host::MonotonicSeconds();
-    EXPECT_FALSE(RunToolbarMenu(ImService::kMenuIcon, 6, false, 0));
+    EXPECT_EQ(RunToolbarMenu(ImService::kMenuIcon, 6, false, 0), outgoing::MenuResult::kNoMenu);
     const double took = host::MonotonicSeconds() - start;
 
     EXPECT_GE(took, kTestMenuLimit);
@@ -232,10 +235,10 @@ TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesB
         ClickThenKeys(icon, nullptr, {}));
 }
 
-TEST(ToolbarMenu, WithoutAHostReturnsAtOnceWithThePointerWhereItWas) {
+TEST(ToolbarMenu, WithoutAHostReturnsAtOnceAndLeavesThePointerAlone) {
     PlacePointer(kUserPointer);
     const double start = host::MonotonicSeconds();
-    RunToolbarMenu(ImService::kMenuIcon, 6, false, 0);
+    EXPECT_EQ(RunToolbarMenu(ImService::kMenuIcon, 6, false, 0), outgoing::MenuResult::kNoHost);
     EXPECT_LT(host::MonotonicSeconds() - start, 1.0);
     ExpectPointerAt(kUserPointer);
 }
