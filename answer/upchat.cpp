@@ -28,20 +28,25 @@ void Enable(host::HostLink& link, HWND window, BOOL enable) {
     if (link.Reach(window)) EnableWindow(window, enable);
 }
 
+// Input goes to `taking` before it is taken from `giving`: a host that stops
+// answering between the two is left with both windows taking input, never
+// with neither (a host that takes no input at all).
+void HandInput(HWND taking, HWND giving) {
+    host::HostLink link;
+    Enable(link, taking, TRUE);
+    Enable(link, giving, FALSE);
+}
+
 }  // namespace
 
 void UpChat() {
     const HostWindows windows = FindHostWindows();
-    host::HostLink link;
-    Enable(link, windows.transfer, FALSE);
-    Enable(link, windows.frame, TRUE);
+    HandInput(windows.frame, windows.transfer);
 }
 
 void UnUpChat() {
     const HostWindows windows = FindHostWindows();
-    host::HostLink link;
-    Enable(link, windows.transfer, TRUE);
-    Enable(link, windows.frame, FALSE);
+    HandInput(windows.transfer, windows.frame);
 }
 
 }  // namespace answer

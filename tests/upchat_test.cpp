@@ -1,6 +1,8 @@
 // Handing input between the host's main window and its modal transfer window.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "answer/upchat.h"
 #include "host/clock.h"
 #include "host/host_link.h"
@@ -75,6 +77,28 @@ TEST(UpChat, AHungHostHoldsUsNoLongerThanTheReplyLimitAndIsLeftAsItWas) {
         host.Flush();
         EXPECT_FALSE(Enabled(host.frame()));
         EXPECT_TRUE(Enabled(transfer.window()));
+    }
+}
+
+TEST(UpChat, AHostThatStopsAnsweringHalfWayStillTakesInputSomewhere) {
+    Host host;
+    Transfer transfer(host);
+    struct Case {
+        void (*press)();
+        bool upChatted;  // the state the press starts from
+        bool hangAtFrame;
+    };
+    for (const Case c : {Case{&UpChat, false, false}, Case{&UpChat, false, true},
+                         Case{&UnUpChat, true, false}, Case{&UnUpChat, true, true}}) {
+        SCOPED_TRACE(std::string(c.press == &UpChat ? "UpChat" : "UnUpChat") +
+                     (c.hangAtFrame ? ", hung at the frame" : ", hung at the transfer window"));
+        SetEnabled(host, host.frame(), c.upChatted);
+        SetEnabled(host, transfer.window(), !c.upChatted);
+        host.HangOn(c.hangAtFrame ? host.frame() : transfer.window(), 0, INFINITE, "upchat");
+        c.press();
+        host.Release();
+        host.Flush();
+        EXPECT_TRUE(Enabled(host.frame()) || Enabled(transfer.window()));
     }
 }
 
