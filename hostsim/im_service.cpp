@@ -25,6 +25,8 @@ constexpr DWORD kBoxWatchMs = 10;
 constexpr DWORD kComposeVanishesAfterMs = 150;
 constexpr DWORD kConversationVanishesAfterMs = 250;
 constexpr int kIconSize = 24;
+// How often a compose window that never settles gains one more control.
+constexpr DWORD kNeverSettlesIntervalMs = 100;
 constexpr int kAddedIconsTop = 90;
 
 constexpr const char* kMenuItems[ImService::kItemCount] = {
@@ -48,11 +50,14 @@ struct ImService::State : std::enable_shared_from_this<ImService::State> {
     std::map<UINT_PTR, std::function<void()>> pending;  // host thread only
     std::optional<Fault> fault;                         // host thread only; goes off once
     bool refuseNext = false;                            // host thread only
+    bool menuBroken = false;                            // host thread only
+    bool composeBroken = false;                         // host thread only
     const char* refusingStep = "";
 
     mutable std::mutex lock;
     std::vector<SentIM> sent;
     int menusOpened = 0;
+    std::vector<double> toolbarClicks;
     int lastChoice = 0;
     std::vector<HWND> menuWindows, conversations, boxes, boxButtons;
     std::vector<ComposeHandles> composeWindows;
@@ -176,6 +181,10 @@ void ImService::State::VanishAfter(DWORD ms, HWND window, const char* step) {
 }
 
 void ImService::State::OnToolbarClick(HWND icon) {
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        toolbarClicks.push_back(host::MonotonicSeconds());
+    }
     const std::optional<Fault> f = Take(Step::Toolbar);
     if (f && f->kind == FaultKind::Vanish) {
         host->ReportFault("no menu", StepName(Step::Toolbar));
@@ -193,6 +202,10 @@ void ImService::State::OnToolbarClick(HWND icon) {
 
 void ImService::State::ShowMenu(HWND icon) {
     if (!options.menuOpens) return;
+    if (menuBroken) {
+        host->ReportFault("no menu", StepName(Step::Toolbar));
+        return;
+    }
     const std::optional<Fault> f = Take(Step::Menu);
     if (f && f->kind == FaultKind::Hang) host->HangOn(nullptr, WM_KEYDOWN, f->ms, "menu");
     const bool dropsChoice = f && f->kind == FaultKind::Vanish;
@@ -244,8 +257,9 @@ void ImService::State::OpenCompose() {
     const DWORD intervalMs = f && f->kind == FaultKind::SlowFill
                                  ? f->ms / static_cast<DWORD>(std::max(1, options.composeIcons))
                                  : options.composeIconIntervalMs;
-    const bool iconsLater = hangs || intervalMs > 0;
+    const bool iconsLater = hangs || intervalMs > 0 || composeBroken;
     if (f && f->kind == FaultKind::SlowFill) host->ReportFault("slow", StepName(Step::Compose));
+    if (composeBroken) host->ReportFault("never settles", StepName(Step::Compose));
     const HWND compose =
         host->OpenChild({host::kComposeCaption,
                          {{host::kEditClass, 1},
@@ -254,7 +268,9 @@ void ImService::State::OpenCompose() {
     // Stuck half-way through making the window, as a busy host is.
     if (hangs) host->Block(f->ms, StepName(Step::Compose));
     auto filled = [self = shared_from_this(), compose] { self->ComposeFilled(compose); };
-    if (iconsLater) {
+    if (composeBroken) {
+        AddIcons(compose, -1, kNeverSettlesIntervalMs, {});
+    } else if (iconsLater) {
         AddIcons(compose, options.composeIcons, intervalMs, filled);
     } else {
         filled();
@@ -264,6 +280,8 @@ void ImService::State::OpenCompose() {
     }
 }
 
+// Adds `left` icons one by one (below zero: for as long as the window
+// lasts), then runs `then`.
 void ImService::State::AddIcons(HWND window, int left, DWORD intervalMs,
                                 std::function<void()> then) {
     if (!IsWindow(window)) return;
@@ -486,6 +504,16 @@ void ImService::Behave() {
     host_.Invoke([state] {
         state->fault.reset();
         state->refuseNext = false;
+        state->menuBroken = false;
+        state->composeBroken = false;
+    });
+}
+
+void ImService::Break(bool menu, bool compose) {
+    State* state = state_.get();
+    host_.Invoke([=] {
+        state->menuBroken = menu;
+        state->composeBroken = compose;
     });
 }
 
@@ -537,6 +565,11 @@ std::vector<SentIM> ImService::Sent() const {
 int ImService::MenusOpened() const {
     std::lock_guard<std::mutex> guard(state_->lock);
     return state_->menusOpened;
+}
+
+std::vector<double> ImService::ToolbarClicks() const {
+    std::lock_guard<std::mutex> guard(state_->lock);
+    return state_->toolbarClicks;
 }
 
 int ImService::LastMenuChoice() const {

@@ -103,8 +103,13 @@ class ImService {
     // (any but the chat room's and the transfer's). One at a time; a refusal
     // (and a fault at the box, which needs one) refuses the next send.
     void Misbehave(const Fault& fault);
-    // Disarms what has not gone off.
+    // Disarms what has not gone off, and mends what Break broke.
     void Behave();
+    // Faults that last until mended, as a host broken for an hour: with
+    // `menu`, the toolbar icon's click opens no menu; with `compose`, every
+    // compose window keeps gaining controls for as long as it is open, so it
+    // never settles.
+    void Break(bool menu, bool compose);
 
     // A transcript line as the host writes it: a tab, the name, a colon, a
     // tab and a space, the text, and one trailing space.
@@ -115,6 +120,9 @@ class ImService {
     // What the host has done so far; safe from any thread.
     std::vector<SentIM> Sent() const;
     int MenusOpened() const;
+    // When the toolbar icon of the menu was clicked, each time (the host's
+    // clock, host::MonotonicSeconds).
+    std::vector<double> ToolbarClicks() const;
     int LastMenuChoice() const;  // the command chosen, 0 when cancelled or none
     std::vector<HWND> MenuWindows() const;
     std::vector<ComposeHandles> ComposeWindows() const;

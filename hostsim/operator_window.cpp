@@ -167,6 +167,13 @@ bool OperatorWindow::Execute(const std::string& line) {
         if (!fault || !Misbehave(*fault)) return false;
         log_.Write("armed", StepName(fault->step), FaultKindName(fault->kind));
         Show(std::string("armed: ") + FaultKindName(fault->kind) + " at " + StepName(fault->step));
+    } else if (c.verb == "break") {
+        // Until released: "menu" or "compose".
+        const bool menu = c.arg(0) == "menu", compose = c.arg(0) == "compose";
+        if (!menu && !compose) return false;
+        ims_->Break(menu, compose);
+        log_.Write("broken", c.arg(0));
+        Show("broken until released: " + c.arg(0));
     } else if (c.verb == "release") {
         host_->Release();
         ims_->Behave();
