@@ -1,7 +1,5 @@
 #include "host/cursor.h"
 
-#include <memory>
-
 namespace host {
 namespace {
 
@@ -15,10 +13,13 @@ bool Same(POINT a, POINT b) {
     return a.x == b.x && a.y == b.y;
 }
 
-// What a pointer-return window holds, freed with it.
+// What a pointer-return window holds, freed with it: where the pointer goes
+// back to, where we parked it, and since when the return has been checked
+// (while `returning` is false the pointer is still parked on purpose).
 struct PendingReturn {
     POINT to;
     POINT parked;
+    bool returning;
     DWORD since;
 };
 
@@ -43,11 +44,6 @@ bool CheckReturn(const PendingReturn& pending) {
 
 LRESULT CALLBACK ReturnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_NCCREATE:
-            SetWindowLongPtrA(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(
-                                  reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-            break;
         case WM_TIMER:
             if (const PendingReturn* pending = PendingOf(window)) {
                 if (CheckReturn(*pending)) DestroyWindow(window);
@@ -70,7 +66,9 @@ HWND PendingReturnWindow() {
     return nullptr;
 }
 
-void WatchReturn(POINT to, POINT parked) {
+// A window holding `pending`, on this thread, or 0 when it could not be made
+// (then nothing is held).
+HWND HoldReturn(const PendingReturn& pending) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA wc = {};
     if (!GetClassInfoA(instance, kReturnClass, &wc)) {
@@ -80,12 +78,15 @@ void WatchReturn(POINT to, POINT parked) {
         wc.lpszClassName = kReturnClass;
         RegisterClassA(&wc);
     }
-    auto pending = std::make_unique<PendingReturn>(PendingReturn{to, parked, GetTickCount()});
+    // Made first and given its data after: a window that failed half-way
+    // through being made never held it, so it is freed exactly once.
     const HWND window = CreateWindowExA(0, kReturnClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                        instance, pending.get());
-    if (!window) return;
-    pending.release();  // the window's now
-    SetTimer(window, kCheckTimer, kCheckMs, nullptr);
+                                        instance, nullptr);
+    if (window) {
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(new PendingReturn(pending)));
+    }
+    return window;
 }
 
 }  // namespace
@@ -103,11 +104,36 @@ void SavedCursorPos::Park(POINT place) {
     SetCursorPos(place.x, place.y);
     GetCursorPos(&parked_);
     isParked_ = true;
+    if (const HWND earlier = PendingReturnWindow()) DestroyWindow(earlier);
+    HoldReturn({saved_, parked_, false, 0});
 }
 
 SavedCursorPos::~SavedCursorPos() {
     SetCursorPos(saved_.x, saved_.y);
-    if (isParked_ && !Same(saved_, parked_)) WatchReturn(saved_, parked_);
+    const HWND holder = PendingReturnWindow();
+    // Taken over by a later save, which gives the pointer back itself.
+    if (!holder || PendingOf(holder)->returning || !Same(PendingOf(holder)->to, saved_)) return;
+    if (!isParked_ || Same(saved_, parked_)) {
+        DestroyWindow(holder);
+        return;
+    }
+    PendingReturn* pending = PendingOf(holder);
+    pending->returning = true;
+    pending->since = GetTickCount();
+    SetTimer(holder, kCheckTimer, kCheckMs, nullptr);
+}
+
+void ReturnParkedPointer() {
+    const HWND holder = PendingReturnWindow();
+    if (!holder) return;
+    const PendingReturn pending = *PendingOf(holder);
+    DestroyWindow(holder);
+    POINT now{};
+    GetCursorPos(&now);
+    // A pointer the user took back since is theirs.
+    if (pending.returning && !Same(now, pending.parked)) return;
+    SetCursorPos(pending.parked.x, pending.parked.y);
+    SetCursorPos(pending.to.x, pending.to.y);
 }
 
 }  // namespace host

@@ -1,13 +1,18 @@
 #include "host/primitives.h"
 
 #include "host/clock.h"
+#include "host/cursor.h"
 
 namespace host {
 
-std::string GetText(HostLink& link, HWND window) {
+std::string GetText(HostLink& link, HWND window, bool* cutShort) {
+    if (cutShort) *cutShort = false;
     LRESULT length = 0;
     if (!link.Send(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
-    if (length > kMaxHostTextLength) length = kMaxHostTextLength;
+    if (length > kMaxHostTextLength) {
+        length = kMaxHostTextLength;
+        if (cutShort) *cutShort = true;
+    }
     std::string buffer(static_cast<size_t>(length) + 1, '\0');
     if (!link.Send(window, WM_GETTEXT, static_cast<WPARAM>(length) + 1,
                    reinterpret_cast<LPARAM>(buffer.data()))) {
@@ -56,8 +61,12 @@ void PumpMessages() {
     const DWORD started = GetTickCount();
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        // Ending the program ends the process at once; nothing resumes.
-        if (msg.message == WM_QUIT) ExitProcess(static_cast<UINT>(msg.wParam));
+        // Ending the program ends the process at once; nothing resumes, so
+        // a pointer parked in a wait further out is given back first.
+        if (msg.message == WM_QUIT) {
+            ReturnParkedPointer();
+            ExitProcess(static_cast<UINT>(msg.wParam));
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
         if (static_cast<LONG>(msg.time - started) > 0) break;

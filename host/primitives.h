@@ -14,7 +14,9 @@ constexpr LRESULT kMaxHostTextLength = 1 << 20;
 // length + 1. The result is always as long as the length the host reported
 // (a text that shrank in between leaves a NUL tail). Empty for handle 0, a
 // vanished window or a host that did not answer in time (then `link` is cut).
-std::string GetText(HostLink& link, HWND window);
+// A text longer than kMaxHostTextLength is read only that far, and then
+// `cutShort` (when given) is set: its end, where the latest lines are, is missing.
+std::string GetText(HostLink& link, HWND window, bool* cutShort = nullptr);
 
 // The sent primitives return whether the host took the message; a caller
 // that goes on regardless would, say, press send on a half-typed message.
