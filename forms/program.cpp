@@ -40,7 +40,11 @@ void EndProgram() {
 void MessageBoxOk(HWND owner, const std::string& text, const std::string& title) {
     // MB_APPLMODAL alone disables only the owner; ours is often hidden.
     ScopedDisableThreadWindows blocked(owner);
-    MessageBoxA(owner, text.c_str(), title.c_str(), MB_OK | MB_APPLMODAL);
+    // A hidden owner that is not topmost would put the box behind our
+    // topmost windows, which it has just disabled: the program would look
+    // frozen. Topmost and in the foreground, it comes up in front of them.
+    MessageBoxA(owner, text.c_str(), title.c_str(),
+                MB_OK | MB_APPLMODAL | MB_TOPMOST | MB_SETFOREGROUND);
 }
 
 }  // namespace forms
