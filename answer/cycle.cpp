@@ -3,40 +3,64 @@
 #include "answer/detectors.h"
 #include "answer/reply.h"
 #include "answer/transcript.h"
+#include "host/clock.h"
 #include "host/host_link.h"
 #include "host/primitives.h"
 
 namespace answer {
 namespace {
+
 constexpr double kCyclePause = 0.1;
+
+// What a reply's failure tells of the host.
+void Learn(Backoff& backoff, outgoing::SendResult result) {
+    const double now = host::MonotonicSeconds();
+    switch (result) {
+        case outgoing::SendResult::kNoMenu:
+        case outgoing::SendResult::kNoCompose:
+            backoff.PointerFailed(now);
+            break;
+        case outgoing::SendResult::kHostHung:
+            backoff.HostHung(now);
+            break;
+        case outgoing::SendResult::kPressed:
+        case outgoing::SendResult::kNoHost:
+            break;
+    }
 }
 
-void RunAnsweringCycle(const AnswerLog& log) {
+}  // namespace
+
+void RunAnsweringCycle(const AnswerLog& log, Backoff& backoff,
+                       const outgoing::SendImLimits& limits) {
+    if (!backoff.MayAskHost(host::MonotonicSeconds())) return;
     if (FindEditWindow()) {
-        PressEditWindowIcon();
+        if (!PressEditWindowIcon()) backoff.HostHung(host::MonotonicSeconds());
         return;
     }
     if (!FindReceivedIM()) return;
 
-    // Found once: the window whose sender and text are logged is the one
+    // Found once: the window whose sender and text are recorded is the one
     // answered and closed, whatever the host opens or closes meanwhile.
     const HWND incoming = FindIMWindow();
     if (!incoming) return;
     host::HostLink link;
     const std::string sender = GetIMSender(link, incoming);
     const std::string message = GetIMMessage(link, incoming);
-    // A host that stopped answering keeps its message, unlogged; a later
+    // A host that stopped answering keeps its message, unrecorded; a later
     // cycle reads it once the host answers again.
-    if (link.cut()) return;
+    if (link.cut()) {
+        backoff.HostHung(host::MonotonicSeconds());
+        return;
+    }
 
+    // Recorded before the reply is tried, so a message is kept whatever its
+    // reply does; its window is then closed, so it is never read again.
+    log.record(sender, message);
     host::Pause(kCyclePause);
-    // Logged as the reply goes out, so a message is on record exactly when it
-    // was answered, even if the host then refuses the reply.
-    AnswerIM(incoming, sender, log.awayText(), [&] {
-        log.logSender(sender);
-        log.logMessage(message);
-        log.widenMessageLog();
-    });
+    const bool mayReply = backoff.MayParkPointer(host::MonotonicSeconds());
+    if (const auto result = AnswerIM(incoming, sender, log.awayText(), mayReply, limits))
+        Learn(backoff, *result);
     host::Pause(kCyclePause);
 }
 

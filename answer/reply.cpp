@@ -3,30 +3,25 @@
 #include "answer/detectors.h"
 #include "host/primitives.h"
 #include "host/window_names.h"
-#include "outgoing/send_im.h"
 
 namespace answer {
 
-bool AnswerIM(HWND incoming, const std::string& sender, const std::string& message,
-              const std::function<void()>& answered) {
-    if (!IsWindow(incoming)) {
-        answered();
-        return true;
-    }
-    // Closed only once the reply is on its way: a message whose reply never
-    // went out stays in the host, and a later cycle answers it.
-    return outgoing::SendIM(sender, message, true, [&] {
-        answered();
-        host::PostClose(incoming);
-    });
+std::optional<outgoing::SendResult> AnswerIM(HWND incoming, const std::string& sender,
+                                             const std::string& message, bool reply,
+                                             const outgoing::SendImLimits& limits) {
+    if (!IsWindow(incoming)) return std::nullopt;
+    host::PostClose(incoming);
+    if (!reply) return std::nullopt;
+    return outgoing::SendIM(sender, message, true, limits);
 }
 
-void PressEditWindowIcon() {
+bool PressEditWindowIcon() {
     const HWND window = FindEditWindow();
     // Under handle 0 the icon lookup would search the top-level windows.
-    if (!window) return;
+    if (!window) return true;
     host::HostLink link;
     host::SendClick(link, FindWindowExA(window, nullptr, host::kIconClass, nullptr));
+    return !link.cut();
 }
 
 }  // namespace answer

@@ -15,8 +15,14 @@ namespace answer {
 // without ": " gives the caption less its first character.
 std::string GetIMSender(host::HostLink& link, HWND window);
 
-// The whole conversation text (the window's first "RICHCNTL").
-std::string GetIMTranscript(host::HostLink& link, HWND window);
+// The whole conversation text (the window's first "RICHCNTL"); read only up
+// to host::kMaxHostTextLength, and then `cutShort` is set.
+std::string GetIMTranscript(host::HostLink& link, HWND window, bool* cutShort = nullptr);
+
+// What is recorded for a message whose conversation is too long to read to
+// its end, where the sender's latest line is: never an older line instead.
+constexpr char kMessageTooLong[] =
+    "(not recorded: the conversation is longer than 1048576 characters)";
 
 // The sender's latest line, cut down to the message: the text after the
 // screen name, the colon and two more characters, less the line's last

@@ -33,7 +33,7 @@ void AnswerLatency() {
     for (int run = 0; run < kAnswerRuns; ++run) {
         const HWND incoming = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "are you there?"}});
         const double opened = host::MonotonicSeconds();
-        answer::AnswerIM(incoming, "Buddy 1", kAway, [] {});
+        answer::AnswerIM(incoming, "Buddy 1", kAway);
         const double done = host::MonotonicSeconds();
         const auto sent = service.Sent();
         if (sent.size() != static_cast<size_t>(run + 1)) {

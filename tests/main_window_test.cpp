@@ -11,6 +11,8 @@
 #include "hostsim/transfer.h"
 #include "ui/layouts/layouts.h"
 #include "ui/log_extent.h"
+#include "ui/notice.h"
+#include "support/files.h"
 #include "support/msg_sequence.h"
 
 namespace {
@@ -20,7 +22,9 @@ using hostsim::ImService;
 
 class MainWindowHandlers : public ::testing::Test {
   protected:
-    MainWindowHandlers() : form(layouts::Form2Layout()), main(form, [this] { ++optionsPopped; }) {
+    MainWindowHandlers()
+        : form(layouts::Form2Layout()),
+          main(form, [this] { ++optionsPopped; }, {folder.File("recorded.txt")}) {
         form.Load();
     }
     ~MainWindowHandlers() override { form.Unload(); }
@@ -35,6 +39,17 @@ class MainWindowHandlers : public ::testing::Test {
         return SendMessageA(form.ControlHwnd("List2"), LB_GETHORIZONTALEXTENT, 0, 0);
     }
 
+    // This thread's notice windows.
+    static std::vector<HWND> Notices() {
+        std::vector<HWND> found;
+        for (HWND w = FindWindowExA(nullptr, nullptr, ui::kNoticeClass, nullptr); w;
+             w = FindWindowExA(nullptr, w, ui::kNoticeClass, nullptr)) {
+            if (GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId()) found.push_back(w);
+        }
+        return found;
+    }
+
+    testsupport::TempFolder folder;
     forms::Form form;
     ui::MainWindow main;
     int optionsPopped = 0;
@@ -71,6 +86,46 @@ TEST_F(MainWindowHandlers, RunningMachineAnswersEachMessageOnceAndLogsIt) {
     for (const auto& sent : service.Sent()) EXPECT_EQ(sent.text, layouts::kDefaultAwayMessage);
     EXPECT_EQ(Items("List1"), (std::vector<std::string>{"pal two", "pal one"}));
     EXPECT_EQ(Items("List2"), (std::vector<std::string>{"anyone home", "hello?"}));
+    // And on disk, one line each in the same order: the local time, the
+    // sender and the message.
+    const auto lines = testsupport::ReadLines(main.recordPath());
+    const std::pair<const char*, const char*> expected[] = {{"pal two", "anyone home"},
+                                                            {"pal one", "hello?"}};
+    ASSERT_EQ(lines.size(), 2u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const auto fields = testsupport::Fields(lines[i]);
+        ASSERT_EQ(fields.size(), 3u) << lines[i];
+        EXPECT_EQ(fields[0].size(), std::string("2026-12-10 10:18:15").size()) << lines[i];
+        EXPECT_EQ(fields[1], expected[i].first);
+        EXPECT_EQ(fields[2], expected[i].second);
+    }
+    EXPECT_TRUE(Notices().empty());
+}
+
+TEST_F(MainWindowHandlers, AFileThatCannotBeWrittenIsReportedOnceAndTheMachineGoesOn) {
+    const std::string path = main.recordPath();
+    // Locked by another program. (A read-only file would do on Windows, but
+    // Wine lets root write to one.)
+    const HANDLE locked = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    Host host;
+    ImService service(host);
+    for (const char* who : {"first", "second"}) {
+        service.OpenIncomingIM(who, {{who, "hi"}});
+        main.Timer1_Timer();
+        testsupport::Settle(host);
+    }
+    EXPECT_EQ(Items("List1"), (std::vector<std::string>{"first", "second"}));
+    EXPECT_EQ(service.Sent().size(), 2u);
+    CloseHandle(locked);
+    EXPECT_TRUE(testsupport::ReadLines(path).empty());
+    const auto notices = Notices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(IsWindowVisible(notices[0]));
+    // It waits for nobody, and takes no input from the main window.
+    EXPECT_TRUE(IsWindowEnabled(form.Hwnd()));
+    DestroyWindow(notices[0]);
 }
 
 TEST_F(MainWindowHandlers, ClearingEmptiesTheLogsAndTheAwayMessage) {

@@ -20,53 +20,54 @@ using testsupport::kSent;
 constexpr char kAway[] =
     "Sorry Im currently away from my computer, your message has been recorded.   :-)\r\n";
 
-TEST(AnswerIM, ClosesTheIncomingWindowAndSendsExactlyTheAwayTextToItsSender) {
+TEST(AnswerIM, ClosesTheIncomingWindowThenSendsExactlyTheAwayTextToItsSender) {
     Host host;
     ImService service(host);
     const HWND incoming = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "are you there?"}});
     host.ClearRecords();
 
-    int answered = 0;
-    EXPECT_TRUE(answer::AnswerIM(incoming, "Buddy 1", kAway, [&] { ++answered; }));
+    EXPECT_EQ(answer::AnswerIM(incoming, "Buddy 1", kAway), outgoing::SendResult::kPressed);
     testsupport::Settle(host);
 
-    EXPECT_EQ(answered, 1);
     ASSERT_EQ(service.Sent().size(), 1u);
     EXPECT_EQ(service.Sent()[0].recipient, "Buddy 1");
     EXPECT_EQ(service.Sent()[0].text, kAway);
-    EXPECT_SEQUENCE(testsupport::Only(host.RecordsFor(incoming), {WM_CLOSE}),
-                    {Expected{incoming, WM_CLOSE, kPosted}});
+    // The close is asked for before the menu is opened.
+    const auto closeAndMenu = testsupport::Only(host.Records(), {WM_CLOSE, WM_LBUTTONDOWN});
+    ASSERT_FALSE(closeAndMenu.empty());
+    EXPECT_EQ(closeAndMenu[0].window, incoming);
+    EXPECT_EQ(closeAndMenu[0].message, static_cast<UINT>(WM_CLOSE));
     EXPECT_FALSE(IsWindow(incoming));
     ASSERT_EQ(service.Conversations().size(), 1u);
     EXPECT_FALSE(IsWindow(service.Conversations()[0]));
 }
 
-TEST(AnswerIM, AWindowGoneAlreadyCountsAsAnsweredWithoutAReply) {
+TEST(AnswerIM, AWindowGoneAlreadyIsNotAnsweredAndAHeldBackReplyOnlyClosesIt) {
     Host host;
     ImService service(host);
     const HWND gone = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "bye"}});
     host.DestroyNow(gone);
-    int answered = 0;
-    EXPECT_TRUE(answer::AnswerIM(gone, "Buddy 1", kAway, [&] { ++answered; }));
+    EXPECT_EQ(answer::AnswerIM(gone, "Buddy 1", kAway), std::nullopt);
+
+    const HWND held = service.OpenIncomingIM("Buddy 2", {{"Buddy 2", "hi"}});
+    EXPECT_EQ(answer::AnswerIM(held, "Buddy 2", kAway, false), std::nullopt);
     testsupport::Settle(host);
-    EXPECT_EQ(answered, 1);
+    EXPECT_FALSE(IsWindow(held));
     EXPECT_EQ(service.MenusOpened(), 0);
     EXPECT_TRUE(service.Sent().empty());
 }
 
-TEST(AnswerIM, AReplyThatNeverWentOutLeavesTheMessageOpenAndUnanswered) {
+TEST(AnswerIM, AReplyThatFailsIsSaidToHaveFailedAndTheWindowIsClosedAllTheSame) {
     Host host;
     ImService service(host);
     const HWND incoming = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "hello?"}});
     host.HangOn(host.frame(), 0, INFINITE, "toolbar");
-    int answered = 0;
-    EXPECT_FALSE(answer::AnswerIM(incoming, "Buddy 1", kAway, [&] { ++answered; }));
+    EXPECT_EQ(answer::AnswerIM(incoming, "Buddy 1", kAway), outgoing::SendResult::kHostHung);
     host.Release();
     testsupport::Settle(host);
     EXPECT_EQ(service.MenusOpened(), 0);
-    EXPECT_EQ(answered, 0);
-    EXPECT_TRUE(IsWindow(incoming));
-    EXPECT_TRUE(testsupport::Only(host.RecordsFor(incoming), {WM_CLOSE}).empty());
+    EXPECT_TRUE(service.Sent().empty());
+    EXPECT_FALSE(IsWindow(incoming));
 }
 
 TEST(PressEditWindowIcon, PressesTheFirstIconAndTheHostHasActedOnReturn) {
@@ -77,7 +78,7 @@ TEST(PressEditWindowIcon, PressesTheFirstIconAndTheHostHasActedOnReturn) {
     const HWND first = host::NthChild(edit, host::kIconClass, 1);
     host.ClearRecords();
 
-    answer::PressEditWindowIcon();
+    EXPECT_TRUE(answer::PressEditWindowIcon());
 
     EXPECT_FALSE(IsWindow(edit));  // no settling: the press was sent
     EXPECT_SEQUENCE(testsupport::Only(host.Records(), {WM_LBUTTONDOWN, WM_LBUTTONUP}),

@@ -95,6 +95,19 @@ TEST(Transcript, MessageIsTheSendersLatestLineCutDown) {
     }
 }
 
+TEST(Transcript, ATranscriptLongerThanWeReadSaysSoAndNeverGivesAnOlderLine) {
+    Host host;
+    ImService service(host);
+    std::string transcript = Line("bob", "an older line") + "\r\n";
+    const std::string chatter = Line("someone", std::string(200, 'x')) + "\r\n";
+    while (transcript.size() <= static_cast<size_t>(host::kMaxHostTextLength))
+        transcript += chatter;
+    transcript += Line("bob", "the latest line") + "\r\n";
+    service.OpenIMWindow(std::string(ImService::kIncomingCaptionPrefix) + "bob", transcript);
+    EXPECT_EQ(Message(), answer::kMessageTooLong);
+    EXPECT_EQ(Sender(), "bob");
+}
+
 TEST(Transcript, AHungTranscriptReadsAsEmptyAndNothingMoreIsAskedOfTheHost) {
     Host host;
     ImService service(host);

@@ -27,4 +27,9 @@ class LogExtent {
     int widest_ = 0;    // pixels
 };
 
+// Lets the message log scroll sideways as far as its widest entry.
+inline void SetMessageListExtent(LogExtent& messageLog) {
+    messageLog.Widen();
+}
+
 }  // namespace ui

@@ -2,8 +2,11 @@
 
 #include "answer/cycle.h"
 #include "answer/upchat.h"
-#include "forms/program.h"
+#include "hosttext/record_line.h"
+#include "ui/layouts/layouts.h"
+#include "ui/end_program.h"
 #include "ui/main_window_controls.h"
+#include "ui/notice.h"
 #include "ui/window_behaviours.h"
 
 namespace ui {
@@ -12,8 +15,14 @@ using namespace main_window_controls;
 
 using forms::Event;
 
-MainWindow::MainWindow(forms::Form& form, std::function<void()> popOptions)
-    : form_(form), popOptions_(std::move(popOptions)), messageLogExtent_(form, kMessageLog) {
+MainWindow::MainWindow(forms::Form& form, std::function<void()> popOptions,
+                       AnsweringSettings settings)
+    : form_(form),
+      popOptions_(std::move(popOptions)),
+      messageLogExtent_(form, kMessageLog),
+      recordFile_(std::move(settings.recordPath)),
+      sendLimits_(settings.send),
+      backoff_(settings.backoff) {
     form_.On(forms::kForm, Event::Load, [this] { Form_Load(); });
     form_.On(kStart, Event::Click, [this] { Command1_Click(); });
     form_.On(kClearAway, Event::Click, [this] { Command2_Click(); });
@@ -90,7 +99,7 @@ void MainWindow::Label9_Click() {
 
 void MainWindow::CloseWithShrink() {
     ui::ShrinkAndCenter(form_);
-    forms::EndProgram();
+    ui::EndProgram();
 }
 
 void MainWindow::Label6_Click() {
@@ -100,7 +109,7 @@ void MainWindow::Label8_Click() {
     CloseWithShrink();
 }
 void MainWindow::Label2_Click() {
-    forms::EndProgram();
+    ui::EndProgram();
 }
 
 void MainWindow::ShowOnlyLabel8() {
@@ -115,13 +124,31 @@ void MainWindow::Label8_MouseMove() {
     ShowOnlyLabel8();
 }
 
+void MainWindow::Record(const std::string& sender, const std::string& message) {
+    form_.AddItem(kSenderLog, sender);
+    form_.AddItem(kMessageLog, message);
+    SetMessageListExtent(messageLogExtent_);
+    std::string why;
+    if (recordFile_.Append(hosttext::RecordLine(platform::LocalTimestamp(), sender, message),
+                           &why) ||
+        recordFailureShown_)
+        return;
+    // Said once, and nothing waits for it: the answering machine goes on, and
+    // the lists still hold every message.
+    recordFailureShown_ = true;
+    ShowNotice(layouts::kApplicationTitle,
+               "Messages cannot be kept on disk: " + recordFile_.path() + ": " + why +
+                   "\r\n\r\nThey are still recorded in the main window's lists until you close "
+                   "replymate.");
+}
+
 void MainWindow::Timer1_Timer() {
     answer::AnswerLog log;
     log.awayText = [this] { return form_.Text(kAwayMessage); };
-    log.logSender = [this](const std::string& s) { form_.AddItem(kSenderLog, s); };
-    log.logMessage = [this](const std::string& m) { form_.AddItem(kMessageLog, m); };
-    log.widenMessageLog = [this] { messageLogExtent_.Widen(); };
-    answer::RunAnsweringCycle(log);
+    log.record = [this](const std::string& sender, const std::string& message) {
+        Record(sender, message);
+    };
+    answer::RunAnsweringCycle(log, backoff_, sendLimits_);
 }
 
 }  // namespace ui
