@@ -2,8 +2,8 @@
 
 #include <mutex>
 
-#include "host/window_names.h"
 #include "hostsim/controls.h"
+#include "hostsim/host_tree.h"
 
 namespace hostsim {
 
@@ -22,8 +22,8 @@ constexpr int kAddedIconsTop = 150;
 // Adds the room's icons one at a time on the host's thread.
 void AddIcons(Host* host, HWND room, int left, DWORD intervalMs) {
     if (left == 0 || !IsWindow(room)) return;
-    const int placed = static_cast<int>(Host::Children(room, host::kIconClass).size());
-    CreateControl(room, host::kIconClass, "", 4 + placed * (kIconSize + 3), kAddedIconsTop,
+    const int placed = static_cast<int>(Host::Children(room, tree::kIconClass).size());
+    CreateControl(room, tree::kIconClass, "", 4 + placed * (kIconSize + 3), kAddedIconsTop,
                   kIconSize, kIconSize);
     host->Later(intervalMs,
                 [host, room, left, intervalMs] { AddIcons(host, room, left - 1, intervalMs); });
@@ -37,12 +37,12 @@ ChatRoom::ChatRoom(Host& host, const ChatRoomShape& shape, const std::string& ca
     const bool slow = fillMs > 0 && shape.icons > 0;
     ChildLayout layout{caption,
                        {
-                           {host::kStaticClass, shape.statics, "Chat"},
-                           {host::kRichClass, shape.riches, ""},
-                           {host::kComboboxClass, shape.comboboxes, "lobby"},
-                           {host::kIconClass, slow ? 0 : shape.icons, ""},
-                           {host::kImageClass, shape.images, ""},
-                           {host::kListboxClass, shape.listboxes, "people here"},
+                           {tree::kStaticClass, shape.statics, "Chat"},
+                           {tree::kRichClass, shape.riches, ""},
+                           {tree::kComboboxClass, shape.comboboxes, "lobby"},
+                           {tree::kIconClass, slow ? 0 : shape.icons, ""},
+                           {tree::kImageClass, shape.images, ""},
+                           {tree::kListboxClass, shape.listboxes, "people here"},
                        },
                        atBack};
     window_ = host_.OpenChild(layout);
@@ -53,7 +53,7 @@ ChatRoom::ChatRoom(Host& host, const ChatRoomShape& shape, const std::string& ca
         const DWORD intervalMs = fillMs / static_cast<DWORD>(shape.icons);
         host_.Invoke([h, room, &shape, intervalMs] { AddIcons(h, room, shape.icons, intervalMs); });
     }
-    const auto riches = Host::Children(window_, host::kRichClass);
+    const auto riches = Host::Children(window_, tree::kRichClass);
     if (!riches.empty()) transcript_ = riches[0];
     if (riches.size() > 1) inputBox_ = riches[1];
     if (!inputBox_) return;

@@ -2,15 +2,15 @@
 
 #include <cstring>
 
-#include "host/window_names.h"
+#include "hostsim/host_tree.h"
 
 namespace hostsim {
 namespace {
 
 constexpr const char* kControlClasses[] = {
-    host::kIconClass,    host::kStaticClass,     host::kViewClass,     host::kRichClass,
-    host::kEditClass,    host::kListboxClass,    host::kComboboxClass, host::kImageClass,
-    host::kToolbarClass, host::kToolbarBarClass,
+    tree::kIconClass,    tree::kStaticClass,     tree::kViewClass,     tree::kRichClass,
+    tree::kEditClass,    tree::kListboxClass,    tree::kComboboxClass, tree::kImageClass,
+    tree::kToolbarClass, tree::kToolbarBarClass,
 };
 
 // A longer text is set once the control exists (see CreateControl).
@@ -23,9 +23,9 @@ void Paint(HWND window, ControlState* state) {
     GetClientRect(window, &rc);
     char cls[32] = "";
     GetClassNameA(window, cls, sizeof cls);
-    const bool icon = std::strcmp(cls, host::kIconClass) == 0;
+    const bool icon = std::strcmp(cls, tree::kIconClass) == 0;
     const bool writable =
-        std::strcmp(cls, host::kRichClass) == 0 || std::strcmp(cls, host::kEditClass) == 0;
+        std::strcmp(cls, tree::kRichClass) == 0 || std::strcmp(cls, tree::kEditClass) == 0;
     FillRect(dc, &rc,
              GetSysColorBrush(icon       ? COLOR_BTNFACE
                               : writable ? COLOR_WINDOW

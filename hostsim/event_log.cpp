@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "host/clock.h"
+#include "hostsim/clock.h"
 
 namespace hostsim {
 
@@ -12,7 +12,7 @@ EventLog::EventLog(std::string path) : path_(std::move(path)) {
 }
 
 void EventLog::Write(const std::string& kind, const std::string& a, const std::string& b) {
-    Write(kind, a, b, host::MonotonicSeconds());
+    Write(kind, a, b, NowSeconds());
 }
 
 void EventLog::Write(const std::string& kind, const std::string& a, const std::string& b,

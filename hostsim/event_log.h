@@ -8,7 +8,7 @@ namespace hostsim {
 // instant message it sent, a line said in the chat room), one line per event,
 // appended to a file as it happens so another process can follow along.
 // Fields are tab-separated; CR, LF, tab and backslash in them are escaped.
-// The last field is when it happened, in host::MonotonicSeconds(), so a reader
+// The last field is when it happened, in NowSeconds() (hostsim/clock.h), so a reader
 // can time the add-on's answers without the delay of the writer's polling.
 class EventLog {
   public:

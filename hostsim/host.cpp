@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "host/window_names.h"
 #include "hostsim/controls.h"
+#include "hostsim/host_tree.h"
 
 namespace hostsim {
 namespace {
@@ -183,22 +183,22 @@ void RegisterHostClasses() {
         wc.lpszClassName = kMessageWindowClass;
         RegisterClassA(&wc);
     }
-    if (!GetClassInfoA(instance, host::kFrameClass, &wc)) {
+    if (!GetClassInfoA(instance, tree::kFrameClass, &wc)) {
         wc = {};
         wc.lpfnWndProc = FrameProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
         wc.hbrBackground = GetSysColorBrush(COLOR_APPWORKSPACE);
-        wc.lpszClassName = host::kFrameClass;
+        wc.lpszClassName = tree::kFrameClass;
         RegisterClassA(&wc);
     }
-    if (!GetClassInfoA(instance, host::kChildClass, &wc)) {
+    if (!GetClassInfoA(instance, tree::kChildClass, &wc)) {
         wc = {};
         wc.lpfnWndProc = ChildProc;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
         wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        wc.lpszClassName = host::kChildClass;
+        wc.lpszClassName = tree::kChildClass;
         RegisterClassA(&wc);
     }
     RegisterControlClasses();
@@ -209,12 +209,12 @@ struct FlowLayout {
     int x = 4, y = 4, rowHeight = 0;
     RECT Next(const std::string& cls) {
         int w = 110, h = 20;
-        if (cls == host::kIconClass) w = h = 24;
-        if (cls == host::kRichClass) {
+        if (cls == tree::kIconClass) w = h = 24;
+        if (cls == tree::kRichClass) {
             w = 210;
             h = 56;
         }
-        if (cls == host::kViewClass) {
+        if (cls == tree::kViewClass) {
             w = 90;
             h = 40;
         }
@@ -280,19 +280,20 @@ void Host::ThreadMain(Options options) {
 
 void Host::BuildFrame(const Options& options) {
     auto* state = new FrameState;  // owned by the frame, freed when it goes
-    frame_ = CreateWindowExA(
-        0, host::kFrameClass, "America  Online", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFrameLeft,
-        kFrameTop, kFrameWidth, kFrameHeight, nullptr, nullptr, GetModuleHandleA(nullptr), state);
+    frame_ =
+        CreateWindowExA(0, tree::kFrameClass, tree::kFrameCaption,
+                        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kFrameLeft, kFrameTop, kFrameWidth,
+                        kFrameHeight, nullptr, nullptr, GetModuleHandleA(nullptr), state);
     CLIENTCREATESTRUCT ccs = {};
     ccs.idFirstChild = 1000;
-    mdi_ = CreateWindowExA(WS_EX_CLIENTEDGE, host::kMdiClientClass, nullptr,
+    mdi_ = CreateWindowExA(WS_EX_CLIENTEDGE, tree::kDocumentAreaClass, nullptr,
                            WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, 0,
                            kToolbarHeight, kFrameWidth, kFrameHeight - kToolbarHeight, frame_,
                            nullptr, GetModuleHandleA(nullptr), &ccs);
-    toolbar_ = CreateControl(frame_, host::kToolbarClass, "", 0, 0, kFrameWidth, kToolbarHeight);
-    bar_ = CreateControl(toolbar_, host::kToolbarBarClass, "", 0, 0, kFrameWidth, kToolbarHeight);
+    toolbar_ = CreateControl(frame_, tree::kToolbarClass, "", 0, 0, kFrameWidth, kToolbarHeight);
+    bar_ = CreateControl(toolbar_, tree::kToolbarBarClass, "", 0, 0, kFrameWidth, kToolbarHeight);
     for (int i = 0; i < options.toolbarIcons; ++i) {
-        CreateControl(bar_, host::kIconClass, std::to_string(i + 1), 4 + i * (kIconSize + 4), 3,
+        CreateControl(bar_, tree::kIconClass, std::to_string(i + 1), 4 + i * (kIconSize + 4), 3,
                       kIconSize, kIconSize);
     }
     state->mdi = mdi_;
@@ -307,7 +308,7 @@ HWND Host::OpenChild(const ChildLayout& layout) {
     HWND child = nullptr;
     Invoke([&] {
         MDICREATESTRUCTA mcs = {};
-        mcs.szClass = host::kChildClass;
+        mcs.szClass = tree::kChildClass;
         mcs.szTitle = layout.caption.c_str();
         mcs.hOwner = GetModuleHandleA(nullptr);
         mcs.x = 10 + (opened_ % 8) * 24;

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "hostsim/host_tree.h"
 #include "hostsim/record.h"
 
 namespace hostsim {
@@ -55,7 +56,7 @@ class Host {
     HWND mdiClient() const { return mdi_; }
     HWND toolbar() const { return toolbar_; }
     HWND toolbarBar() const { return bar_; }
-    std::vector<HWND> toolbarIcons() const { return Children(bar_, "_AOL_Icon"); }
+    std::vector<HWND> toolbarIcons() const { return Children(bar_, tree::kIconClass); }
     DWORD threadId() const { return threadId_; }
 
     // Opens an "AOL Child" built from `layout`; returns it.

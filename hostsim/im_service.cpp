@@ -5,10 +5,9 @@
 #include <mutex>
 #include <optional>
 
-#include "host/clock.h"
-#include "host/signature.h"
-#include "host/window_names.h"
+#include "hostsim/clock.h"
 #include "hostsim/controls.h"
+#include "hostsim/host_tree.h"
 
 namespace hostsim {
 namespace {
@@ -99,8 +98,8 @@ LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 // A shown popup menu of this thread; with a submenu open, the submenu.
 HWND ThisThreadsMenu() {
-    for (HWND m = FindWindowExA(nullptr, nullptr, host::kMenuClass, nullptr); m;
-         m = FindWindowExA(nullptr, m, host::kMenuClass, nullptr)) {
+    for (HWND m = FindWindowExA(nullptr, nullptr, tree::kPopupMenuClass, nullptr); m;
+         m = FindWindowExA(nullptr, m, tree::kPopupMenuClass, nullptr)) {
         if (IsWindowVisible(m) && GetWindowThreadProcessId(m, nullptr) == GetCurrentThreadId()) {
             return m;
         }
@@ -261,10 +260,10 @@ void ImService::State::OpenCompose() {
     if (f && f->kind == FaultKind::SlowFill) host->ReportFault("slow", StepName(Step::Compose));
     if (composeBroken) host->ReportFault("never settles", StepName(Step::Compose));
     const HWND compose =
-        host->OpenChild({host::kComposeCaption,
-                         {{host::kEditClass, 1},
-                          {host::kRichClass, 1},
-                          {host::kIconClass, iconsLater ? 0 : options.composeIcons}}});
+        host->OpenChild({tree::kComposeCaption,
+                         {{tree::kEditClass, 1},
+                          {tree::kRichClass, 1},
+                          {tree::kIconClass, iconsLater ? 0 : options.composeIcons}}});
     // Stuck half-way through making the window, as a busy host is.
     if (hangs) host->Block(f->ms, StepName(Step::Compose));
     auto filled = [self = shared_from_this(), compose] { self->ComposeFilled(compose); };
@@ -289,8 +288,8 @@ void ImService::State::AddIcons(HWND window, int left, DWORD intervalMs,
         if (then) then();
         return;
     }
-    const int placed = static_cast<int>(Host::Children(window, host::kIconClass).size());
-    CreateControl(window, host::kIconClass, "", 4 + placed * (kIconSize + 3), kAddedIconsTop,
+    const int placed = static_cast<int>(Host::Children(window, tree::kIconClass).size());
+    CreateControl(window, tree::kIconClass, "", 4 + placed * (kIconSize + 3), kAddedIconsTop,
                   kIconSize, kIconSize);
     Later(intervalMs, [self = shared_from_this(), window, left, intervalMs, then] {
         self->AddIcons(window, left - 1, intervalMs, then);
@@ -298,27 +297,27 @@ void ImService::State::AddIcons(HWND window, int left, DWORD intervalMs,
 }
 
 void ImService::State::ComposeFilled(HWND compose) {
-    const HWND send = host::NthChild(compose, host::kIconClass, kSendIconNumber);
+    const HWND send = tree::NthChild(compose, tree::kIconClass, kSendIconNumber);
     {
         std::lock_guard<std::mutex> guard(lock);
         composeWindows.push_back(
-            {compose, FindWindowExA(compose, nullptr, host::kEditClass, nullptr),
-             FindWindowExA(compose, nullptr, host::kRichClass, nullptr), send});
+            {compose, FindWindowExA(compose, nullptr, tree::kEditClass, nullptr),
+             FindWindowExA(compose, nullptr, tree::kRichClass, nullptr), send});
     }
     if (send)
         host->SetClickAction(send, [self = shared_from_this(), compose] { self->OnSend(compose); });
-    ArmOnControl(Step::Recipient, FindWindowExA(compose, nullptr, host::kEditClass, nullptr),
+    ArmOnControl(Step::Recipient, FindWindowExA(compose, nullptr, tree::kEditClass, nullptr),
                  compose);
-    ArmOnControl(Step::Message, FindWindowExA(compose, nullptr, host::kRichClass, nullptr),
+    ArmOnControl(Step::Message, FindWindowExA(compose, nullptr, tree::kRichClass, nullptr),
                  compose);
     ArmOnControl(Step::Send, send, compose);
 }
 
 void ImService::State::OnSend(HWND compose) {
     const std::string recipient =
-        ControlText(FindWindowExA(compose, nullptr, host::kEditClass, nullptr));
+        ControlText(FindWindowExA(compose, nullptr, tree::kEditClass, nullptr));
     const std::string text =
-        ControlText(FindWindowExA(compose, nullptr, host::kRichClass, nullptr));
+        ControlText(FindWindowExA(compose, nullptr, tree::kRichClass, nullptr));
     const bool refused = refuseNext || recipient.empty() ||
                          std::find(options.refused.begin(), options.refused.end(), recipient) !=
                              options.refused.end();
@@ -332,12 +331,12 @@ void ImService::State::OnSend(HWND compose) {
                                                       : recipient + " is not currently signed on.";
             auto shown = std::make_shared<bool>(true);
             self->WatchForMessageBox(shown);
-            MessageBoxA(self->frame, why.c_str(), host::kHostMessageBoxCaption, MB_OK);
+            MessageBoxA(self->frame, why.c_str(), tree::kMessageBoxCaption, MB_OK);
             *shown = false;
         });
         return;
     }
-    SentIM im{recipient, text, host::MonotonicSeconds()};
+    SentIM im{recipient, text, NowSeconds()};
     {
         std::lock_guard<std::mutex> guard(lock);
         sent.push_back(im);
@@ -364,12 +363,12 @@ void ImService::State::Answer(HWND compose, const std::string& recipient, const 
     if (IsWindow(compose)) host->DestroyNow(compose);
     const std::string caption = options.conversationCaption
                                     ? options.conversationCaption(recipient)
-                                    : host::kConversationCaptionPrefix + recipient;
+                                    : tree::kConversationCaptionPrefix + recipient;
     const HWND conversation =
         host->OpenChild({caption,
-                         {{host::kRichClass, 1, ImService::SenderLine("You", text)},
-                          {host::kRichClass, 1},
-                          {host::kIconClass, kConversationIcons}}});
+                         {{tree::kRichClass, 1, ImService::SenderLine("You", text)},
+                          {tree::kRichClass, 1},
+                          {tree::kIconClass, kConversationIcons}}});
     Remember(conversations, conversation);
     const std::optional<Fault> f = Take(Step::Conversation);
     if (f && f->kind == FaultKind::Hang) {
@@ -385,9 +384,9 @@ void ImService::State::Answer(HWND compose, const std::string& recipient, const 
 void ImService::State::WatchForMessageBox(std::shared_ptr<bool> shown) {
     Later(kBoxWatchMs, [self = shared_from_this(), shown] {
         if (!*shown) return;
-        const HWND box = FindWindowA(host::kDialogClass, host::kHostMessageBoxCaption);
+        const HWND box = FindWindowA(tree::kMessageBoxClass, tree::kMessageBoxCaption);
         if (box && GetWindowThreadProcessId(box, nullptr) == GetCurrentThreadId()) {
-            const HWND button = FindWindowExA(box, nullptr, host::kButtonClass, nullptr);
+            const HWND button = FindWindowExA(box, nullptr, tree::kMessageBoxButtonClass, nullptr);
             self->Remember(self->boxes, box);
             self->Remember(self->boxButtons, button);
             const std::optional<Fault> f = self->Take(Step::Box);
@@ -460,7 +459,7 @@ HWND ImService::OpenIncomingIM(const std::string& sender,
     const HWND window = OpenIMWindow(kIncomingCaptionPrefix + sender, Transcript(lines), shape);
     if (!f) return window;
 
-    const HWND transcript = FindWindowExA(window, nullptr, host::kRichClass, nullptr);
+    const HWND transcript = FindWindowExA(window, nullptr, tree::kRichClass, nullptr);
     Host* h = &host_;
     auto goes = [h, window] { h->DestroyNow(window); };
     const char* step = StepName(f->step);
@@ -520,23 +519,23 @@ void ImService::Break(bool menu, bool compose) {
 HWND ImService::OpenIMWindow(const std::string& caption, const std::string& transcript,
                              ImWindowShape shape, bool atBack) {
     ChildLayout layout{caption, {}, atBack};
-    layout.controls.push_back({host::kStaticClass, shape.statics});
-    layout.controls.push_back({host::kViewClass, shape.views});
+    layout.controls.push_back({tree::kStaticClass, shape.statics});
+    layout.controls.push_back({tree::kViewClass, shape.views});
     if (shape.richs > 0) {
-        layout.controls.push_back({host::kRichClass, 1, transcript});
-        layout.controls.push_back({host::kRichClass, shape.richs - 1});
+        layout.controls.push_back({tree::kRichClass, 1, transcript});
+        layout.controls.push_back({tree::kRichClass, shape.richs - 1});
     }
-    layout.controls.push_back({host::kIconClass, shape.icons});
+    layout.controls.push_back({tree::kIconClass, shape.icons});
     return host_.OpenChild(layout);
 }
 
 HWND ImService::OpenEditWindow() {
     const HWND window = host_.OpenChild({kEditWindowCaption,
-                                         {{host::kStaticClass, 1, "Screen Name:"},
-                                          {host::kEditClass, 1},
-                                          {host::kIconClass, kEditWindowIcons}}});
+                                         {{tree::kStaticClass, 1, "Screen Name:"},
+                                          {tree::kEditClass, 1},
+                                          {tree::kIconClass, kEditWindowIcons}}});
     Host* host = &host_;
-    host_.SetClickAction(host::NthChild(window, host::kIconClass, 1),
+    host_.SetClickAction(tree::NthChild(window, tree::kIconClass, 1),
                          [host, window] { host->DestroyNow(window); });
     return window;
 }

@@ -38,7 +38,7 @@ struct ComposeHandles {
 struct SentIM {
     std::string recipient;
     std::string text;
-    double at = 0;  // host::MonotonicSeconds() when the send was pressed
+    double at = 0;  // NowSeconds() when the send was pressed
 };
 
 // The host's instant-message behaviour on top of a Host: the 10th toolbar

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "host/window_names.h"
 #include "hostsim/controls.h"
+#include "hostsim/host_tree.h"
 
 namespace hostsim {
 namespace {
@@ -43,13 +43,13 @@ Transfer::Transfer(Host& host, const std::string& what) : host_(host), what_(wha
                    TRUE);
 
         CLIENTCREATESTRUCT ccs = {};
-        window_ = CreateWindowExA(WS_EX_CLIENTEDGE, host::kMdiClientClass, host::kModalTransferName,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, stripTop,
-                                  client.right, client.bottom - stripTop, frame, nullptr,
-                                  GetModuleHandleA(nullptr), &ccs);
+        window_ = CreateWindowExA(
+            WS_EX_CLIENTEDGE, tree::kDocumentAreaClass, tree::kTransferWindowName,
+            WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, stripTop, client.right,
+            client.bottom - stripTop, frame, nullptr, GetModuleHandleA(nullptr), &ccs);
         SetWindowPos(window_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         progress_ =
-            CreateControl(window_, host::kStaticClass, ProgressLine(what_, 0), kProgressMargin,
+            CreateControl(window_, tree::kStaticClass, ProgressLine(what_, 0), kProgressMargin,
                           kProgressMargin, client.right - 2 * kProgressMargin - 4, 20);
         EnableWindow(frame, FALSE);
     });
