@@ -182,7 +182,7 @@ void ImService::State::VanishAfter(DWORD ms, HWND window, const char* step) {
 void ImService::State::OnToolbarClick(HWND icon) {
     {
         std::lock_guard<std::mutex> guard(lock);
-        toolbarClicks.push_back(host::MonotonicSeconds());
+        toolbarClicks.push_back(NowSeconds());
     }
     const std::optional<Fault> f = Take(Step::Toolbar);
     if (f && f->kind == FaultKind::Vanish) {

@@ -121,7 +121,7 @@ class ImService {
     std::vector<SentIM> Sent() const;
     int MenusOpened() const;
     // When the toolbar icon of the menu was clicked, each time (the host's
-    // clock, host::MonotonicSeconds).
+    // clock, NowSeconds).
     std::vector<double> ToolbarClicks() const;
     int LastMenuChoice() const;  // the command chosen, 0 when cancelled or none
     std::vector<HWND> MenuWindows() const;

@@ -153,7 +153,8 @@ TEST_P(LastingFaults, EveryMessageIsRecordedOnceAndThePointerIsLeftAlone) {
     }
     for (size_t i = 1; i < parkedDuringFault.size(); ++i)
         EXPECT_GE(parkedDuringFault[i] - parkedDuringFault[i - 1], kPointerRest);
-    EXPECT_EQ(FindWindowExA(host.mdiClient(), nullptr, "AOL Child", "Send Instant Message"), nullptr);
+    EXPECT_EQ(FindWindowExA(host.mdiClient(), nullptr, "AOL Child", "Send Instant Message"),
+              nullptr);
     EXPECT_LE(watch.LongestGap(), kLongestStall);
     form.Unload();
 }

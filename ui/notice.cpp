@@ -17,7 +17,9 @@ LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         case WM_COMMAND:
             if (LOWORD(wParam) == kOkId || LOWORD(wParam) == IDCANCEL) DestroyWindow(window);
             return 0;
-        case WM_CLOSE: DestroyWindow(window); return 0;
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -35,8 +37,8 @@ void RegisterNoticeClass(HINSTANCE instance) {
 }
 
 HWND Child(HWND parent, const char* cls, const std::string& text, DWORD style, int id, RECT r) {
-    const HWND child = CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style,
-                                       r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+    const HWND child = CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left,
+                                       r.top, r.right - r.left, r.bottom - r.top, parent,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        GetModuleHandleA(nullptr), nullptr);
     // The stock font belongs to the system; nothing to free.
@@ -56,16 +58,17 @@ void ShowNotice(const std::string& title, const std::string& text) {
     RECT frame{0, 0, kWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    const HWND window = CreateWindowExA(
-        exStyle, kNoticeClass, title.c_str(), style, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-        (GetSystemMetrics(SM_CYSCREEN) - height) / 3, width, height, nullptr, nullptr, instance,
-        nullptr);
+    const HWND window = CreateWindowExA(exStyle, kNoticeClass, title.c_str(), style,
+                                        (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                                        (GetSystemMetrics(SM_CYSCREEN) - height) / 3, width, height,
+                                        nullptr, nullptr, instance, nullptr);
     if (!window) return;
     Child(window, "STATIC", text, SS_LEFT, -1,
           {kMargin, kMargin, kWidth - kMargin, kMargin + kTextHeight});
     const int buttonTop = kMargin * 2 + kTextHeight;
-    Child(window, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, kOkId,
-          {kWidth - kMargin - kButtonWidth, buttonTop, kWidth - kMargin, buttonTop + kButtonHeight});
+    Child(
+        window, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, kOkId,
+        {kWidth - kMargin - kButtonWidth, buttonTop, kWidth - kMargin, buttonTop + kButtonHeight});
     // Shown without taking the focus: the user may be typing elsewhere.
     ShowWindow(window, SW_SHOWNOACTIVATE);
 }

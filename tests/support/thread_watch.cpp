@@ -22,8 +22,8 @@ ThreadWatch::ThreadWatch() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = kClass;
     RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, kClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance,
-                              nullptr);
+    window_ =
+        CreateWindowExA(0, kClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
     SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     last_ = Now();
     SetTimer(window_, kTimer, kTickMs, nullptr);
