@@ -195,6 +195,11 @@ void OperatorWindow::Poll() {
         log_.Write("sent-im", im.recipient, im.text, im.at);
         Show("sent IM to \"" + im.recipient + "\": " + EscapeField(im.text));
     }
+    const auto clicks = ims_->ToolbarClicks();
+    for (; toolbarClicksSeen_ < clicks.size(); ++toolbarClicksSeen_) {
+        log_.Write("toolbar", "click", "", clicks[toolbarClicksSeen_]);
+        Show("toolbar icon clicked");
+    }
     if (chat_) {
         const auto lines = chat_->LinesSaid();
         for (; chatLinesSeen_ < lines.size(); ++chatLinesSeen_) {

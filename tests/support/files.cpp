@@ -21,18 +21,32 @@ TempFolder::TempFolder() {
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-TempFolder::~TempFolder() {
+namespace {
+
+void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found;
-    const HANDLE walk = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    const HANDLE walk = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (walk != INVALID_HANDLE_VALUE) {
         do {
-            const std::string file = File(found.cFileName);
-            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(file.c_str());
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string path = folder + "\\" + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path);
+            } else {
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(path.c_str());
+            }
         } while (FindNextFileA(walk, &found));
         FindClose(walk);
     }
-    RemoveDirectoryA(path_.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+TempFolder::~TempFolder() {
+    RemoveTree(path_);
 }
 
 std::vector<std::string> ReadLines(const std::string& path) {

@@ -130,6 +130,17 @@ ChildProcess::~ChildProcess() {
     CloseHandle(info_.hProcess);
 }
 
+void ChildProcess::Kill() {
+    if (!running()) return;
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, kEndWaitMs);
+}
+
+bool ChildProcess::WaitForExit(double seconds) const {
+    return info_.hProcess &&
+           WaitForSingleObject(info_.hProcess, static_cast<DWORD>(seconds * 1000)) == WAIT_OBJECT_0;
+}
+
 bool ChildProcess::running() const {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }

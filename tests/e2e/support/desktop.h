@@ -21,6 +21,10 @@ class ChildProcess {
     ChildProcess& operator=(const ChildProcess&) = delete;
     bool running() const;
     DWORD id() const { return info_.dwProcessId; }
+    // Ends it at once, as a crash or a power cut would, and waits until it has gone.
+    void Kill();
+    // Waits up to `seconds` for it to end by itself.
+    bool WaitForExit(double seconds) const;
 
   private:
     PROCESS_INFORMATION info_{};

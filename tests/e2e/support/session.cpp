@@ -29,6 +29,29 @@ std::string NewLogPath() {
     return name;
 }
 
+constexpr char kRecordFolder[] = "replymate";
+constexpr char kRecordFile[] = "recorded.txt";
+
+// Sets an environment variable for the programs started while it lives.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+        char old[MAX_PATH] = "";
+        const DWORD n = GetEnvironmentVariableA(name, old, sizeof old);
+        had_ = n > 0 && n < sizeof old;
+        if (had_) old_ = old;
+        SetEnvironmentVariableA(name, value.c_str());
+    }
+    ~ScopedEnvironment() { SetEnvironmentVariableA(name_, had_ ? old_.c_str() : nullptr); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+  private:
+    const char* name_;
+    bool had_ = false;
+    std::string old_;
+};
+
 bool Overlap(const RECT& a, const RECT& b) {
     RECT common;
     return IntersectRect(&common, &a, &b) != FALSE;
@@ -38,7 +61,8 @@ bool Overlap(const RECT& a, const RECT& b) {
 
 Session::Session() : Session(Options{}) {}
 
-Session::Session(const Options& options) : logPath_(NewLogPath()) {
+Session::Session(const Options& options)
+    : appData_(std::make_unique<testsupport::TempFolder>()), logPath_(NewLogPath()) {
     events_ = std::make_unique<HostEvents>(logPath_);
     std::string arguments = "--log \"" + logPath_ + "\"";
     for (const std::string& name : options.refused) arguments += " --refuse \"" + name + "\"";
@@ -48,6 +72,9 @@ Session::Session(const Options& options) : logPath_(NewLogPath()) {
         problem_ = "hostsim.exe did not come up";
         return;
     }
+    CreateDirectoryA(appData_->File(kRecordFolder).c_str(), nullptr);
+    if (options.beforeStart) options.beforeStart(recordPath());
+    const ScopedEnvironment appData("APPDATA", appData_->path());
     program_ = std::make_unique<ChildProcess>(BuildRoot() + "\\quillostools.exe", "");
     splash_ = WaitForTopWindow(program_->id(), nullptr, places::kSplashCaption, kStartLimit, true);
     if (!splash_) problem_ = "quillostools.exe showed no splash window captioned \"Form2\"";
@@ -57,6 +84,10 @@ Session::~Session() {
     program_.reset();
     host_.reset();
     DeleteFileA(logPath_.c_str());
+}
+
+std::string Session::recordPath() const {
+    return appData_->File(kRecordFolder) + "\\" + kRecordFile;
 }
 
 HWND Session::MainWindow() {

@@ -4,11 +4,13 @@
 // with real input, as a person at the screen would.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "support/desktop.h"
+#include "support/files.h"
 #include "support/host_events.h"
 #include "support/places.h"
 
@@ -19,6 +21,9 @@ class Session {
     struct Options {
         // Screen names the host refuses besides the empty one.
         std::vector<std::string> refused;
+        // Called once the folder the program keeps its record file in exists
+        // and before the program starts (to lock the file, say).
+        std::function<void(const std::string& recordPath)> beforeStart;
     };
 
     Session();
@@ -32,6 +37,12 @@ class Session {
     DWORD hostId() const { return host_ ? host_->id() : 0; }
     DWORD programId() const { return program_ ? program_->id() : 0; }
     bool programRunning() const { return program_ && program_->running(); }
+    // The program's record file: each session's program keeps its own,
+    // under an APPDATA folder of the session's.
+    std::string recordPath() const;
+    // Ends the program at once, as a crash or a power cut would.
+    void KillProgram() { program_->Kill(); }
+    bool WaitForProgramExit(double seconds) const { return program_->WaitForExit(seconds); }
 
     // The splash window as it came up.
     HWND splash() const { return splash_; }
@@ -61,6 +72,7 @@ class Session {
     HWND OpenIdler();
 
   private:
+    std::unique_ptr<testsupport::TempFolder> appData_;
     std::string problem_;
     std::string logPath_;
     std::unique_ptr<HostEvents> events_;
