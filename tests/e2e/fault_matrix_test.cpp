@@ -1,24 +1,27 @@
 // The fault matrix: the simulated host misbehaves at each step of answering a
 // message, of UpChat and UnUpChat and of a chat line, in each way it can,
-// while the whole program runs as a user has it. Every cell asserts that the
-// program is still running, that its window thread never went longer than
-// 2.5 s without dispatching, that the pointer is back where it was, that no
-// message was answered or logged twice, that the message the fault hit was
-// answered once (or, where the host itself took it away, never, and it is not
-// left waiting), and that once the fault has cleared the next message is
-// answered as usual. The matrix is printed with each cell's longest stall.
+// while the whole program runs as a user has it, started afresh for each
+// cell. Every cell asserts that the program is still running, that its
+// window thread never went longer than 2.5 s without dispatching, that the
+// pointer is back where it was, that the message the fault hit was recorded
+// once (in the lists and on disk) and answered once or never as the cell
+// says, that nothing is answered or recorded twice, and what became of the
+// next message. Each cell is a test of its own; each leaves its longest stall
+// in a file, and the last test prints the table.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "host/clock.h"
 #include "hostsim/command_channel.h"
-#include "support/dispatch_watch.h"
-#include "support/session.h"
 #include "hostsim/im_service.h"
+#include "support/dispatch_watch.h"
+#include "support/files.h"
+#include "support/session.h"
 
 namespace e2e {
 namespace {
@@ -27,7 +30,7 @@ constexpr double kLongestStall = 2.5;
 // How long a 30 s hang is watched before the test ends it: past the send
 // limit and several ticks.
 constexpr double kHangWatch = 3.5;
-// Long enough for a message whose first try met the fault to be tried again.
+// Long enough for a fault armed at a late step to go off.
 constexpr double kFaultLimit = 15;
 constexpr double kAnswerLimit = 30;
 constexpr double kPointerLimit = 2;
@@ -37,6 +40,8 @@ constexpr const char* kIncomingPrefix = hostsim::ImService::kIncomingCaptionPref
 enum Column { kHang5, kHang30, kVanish, kSlow, kRefuse, kColumns };
 const char* const kColumnNames[kColumns] = {"hang 5 s", "hang 30 s", "vanish", "slow fill",
                                             "refuse"};
+// How a cell's test is named: the row's word, then this.
+const char* const kColumnWords[kColumns] = {"hang5", "hang30", "vanish", "slow", "refuse"};
 // hostsim's words for each column's fault, and its seconds.
 const char* const kFaultKinds[kColumns] = {"hang", "hang", "vanish", "slow", "refuse"};
 const char* const kFaultSeconds[kColumns] = {"5", "30", "", "1.5", ""};
@@ -44,37 +49,71 @@ const char* const kFaultSeconds[kColumns] = {"5", "30", "", "1.5", ""};
 // What sets the step going.
 enum class Trigger { kMessage, kUpChat, kUnUpChat, kChatLine };
 
-// Cells: '.' none, 'A' the message is answered once, 'W' the host takes the
-// message away (never answered, not left waiting), '*' not a message.
+// Cells: '.' none; for the message the fault hit, read and recorded once in
+// every case but 'W':
+//   'A' answered once;
+//   'R' its reply failed or was refused, and is never tried again;
+//   'P' as 'R', because the host's menu or compose window did not come: the
+//       next message is recorded and closed, its reply skipped and the
+//       pointer left alone (the pointer rests a minute after such a failure);
+//   'W' the host took the message away (never answered, not left waiting);
+//   '*' not a message.
+// Unless the cell is 'P', the next message is answered as usual.
 struct Row {
     const char* name;
+    const char* word;  // the cell's test name begins with it
     const char* step;  // hostsim's word for it
     Trigger trigger;
     const char* cells;  // one letter per column
 };
 
 const Row kRows[] = {
-    {"search", "search", Trigger::kMessage, "AAWA."},
-    {"read sender", "sender", Trigger::kMessage, "AAW.."},
-    {"read transcript", "transcript", Trigger::kMessage, "AAW.."},
-    {"close incoming", "close", Trigger::kMessage, "AA..."},
-    {"toolbar click", "toolbar", Trigger::kMessage, "AAAA."},
-    {"menu keys", "menu", Trigger::kMessage, "AAAA."},
-    {"compose wait", "compose", Trigger::kMessage, "AAAA."},
-    {"type recipient", "recipient", Trigger::kMessage, "AAA.W"},
-    {"type message", "message", Trigger::kMessage, "AAA.."},
+    {"search", "search", "search", Trigger::kMessage, "AAWA."},
+    {"read sender", "sender", "sender", Trigger::kMessage, "AAW.."},
+    {"read transcript", "transcript", "transcript", Trigger::kMessage, "AAW.."},
+    // The host hangs on our close, and so does not answer the reply's first look.
+    {"close incoming", "close", "close", Trigger::kMessage, "RR..."},
+    {"toolbar click", "toolbar", "toolbar", Trigger::kMessage, "AAPA."},
+    {"menu keys", "menu", "menu", Trigger::kMessage, "AAPA."},
+    {"compose wait", "compose", "compose", Trigger::kMessage, "AAPA."},
+    {"type recipient", "recipient", "recipient", Trigger::kMessage, "RRP.R"},
+    {"type message", "message", "message", Trigger::kMessage, "RRP.."},
     // Gone before the click reaches it: the host lost a send we pressed.
-    {"send click", "send", Trigger::kMessage, "AAW.."},
-    {"answer wait", "answer", Trigger::kMessage, "AAAA."},
-    {"close conversation", "conversation", Trigger::kMessage, "AAA.."},
+    {"send click", "send", "send", Trigger::kMessage, "AAR.."},
+    {"answer wait", "answer", "answer", Trigger::kMessage, "AAAA."},
+    {"close conversation", "conversation", "conversation", Trigger::kMessage, "AAA.."},
     // Every cell of this row has the host refuse the reply.
-    {"press the box", "box", Trigger::kMessage, "WWW.."},
-    {"UpChat", "transfer", Trigger::kUpChat, "***.."},
-    {"UnUpChat", "transfer", Trigger::kUnUpChat, "***.."},
+    {"press the box", "box", "box", Trigger::kMessage, "RRR.."},
+    {"UpChat", "upchat", "transfer", Trigger::kUpChat, "***.."},
+    {"UnUpChat", "unupchat", "transfer", Trigger::kUnUpChat, "***.."},
     // The idler's Stop says one line.
-    {"chat line", "chat", Trigger::kChatLine, "****."},
+    {"chat line", "chat", "chat", Trigger::kChatLine, "****."},
 };
 constexpr size_t kRowCount = sizeof kRows / sizeof kRows[0];
+
+struct CellName {
+    size_t row;
+    Column column;
+};
+
+std::vector<CellName> AllCells() {
+    std::vector<CellName> cells;
+    for (size_t r = 0; r < kRowCount; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            if (kRows[r].cells[c] != '.') cells.push_back({r, static_cast<Column>(c)});
+        }
+    }
+    return cells;
+}
+
+std::string TestName(const CellName& cell) {
+    return std::string(kRows[cell.row].word) + "_" + kColumnWords[cell.column];
+}
+
+// Where each cell leaves its longest stall for the table: "stall passed".
+std::string ResultPath(const CellName& cell) {
+    return BuildRoot() + "\\fault-matrix-" + TestName(cell) + ".txt";
+}
 
 // Parks the pointer and waits until it really is there: Wine moves it only
 // when the place it holds changes, and may hold a place the pointer never
@@ -95,13 +134,7 @@ bool PointerParked() {
         kPointerLimit);
 }
 
-struct Cell {
-    bool run = false;
-    bool passed = true;
-    double stall = 0;
-};
-
-class FaultMatrixTest : public ::testing::Test {
+class FaultMatrix : public ::testing::TestWithParam<CellName> {
   protected:
     void SetUp() override {
         ASSERT_EQ(session_.problem(), "");
@@ -109,11 +142,13 @@ class FaultMatrixTest : public ::testing::Test {
         ASSERT_TRUE(main_) << "no visible main window captioned \"Form1\"";
         senders_ = ChildAt(main_, places::kSenders);
         ASSERT_TRUE(senders_);
-        // A click on a window Wine is still activating can be lost; one more
-        // try tells that from an idler that cannot open.
-        idler_ = session_.OpenIdler();
-        if (!idler_) idler_ = session_.OpenIdler();
-        ASSERT_TRUE(idler_) << "the idler did not open";
+        if (kRows[GetParam().row].trigger == Trigger::kChatLine) {
+            // A click on a window Wine is still activating can be lost; one
+            // more try tells that from an idler that cannot open.
+            idler_ = session_.OpenIdler();
+            if (!idler_) idler_ = session_.OpenIdler();
+            ASSERT_TRUE(idler_) << "the idler did not open";
+        }
         watch_ = std::make_unique<DispatchWatch>(main_);
         ASSERT_EQ(watch_->problem(), "");
         session_.Press(main_, places::kStart);
@@ -130,6 +165,16 @@ class FaultMatrixTest : public ::testing::Test {
         size_t n = 0;
         for (const std::string& s : ListItems(senders_)) n += s == sender;
         return n;
+    }
+
+    // The senders of the record file's lines, in order.
+    std::vector<std::string> OnDisk() const {
+        std::vector<std::string> senders;
+        for (const std::string& line : testsupport::ReadLines(session_.recordPath())) {
+            const auto fields = testsupport::Fields(line);
+            senders.push_back(fields.size() == 3 ? fields[1] : "malformed: " + line);
+        }
+        return senders;
     }
 
     // Whether the host still shows the incoming window from `sender`.
@@ -153,16 +198,6 @@ class FaultMatrixTest : public ::testing::Test {
             return false;
         };
         return went(session_.events().WaitFor(mark, went, kFaultLimit));
-    }
-
-    static int Failures() {
-        const ::testing::TestResult* result =
-            ::testing::UnitTest::GetInstance()->current_test_info()->result();
-        int failed = 0;
-        for (int i = 0; i < result->total_part_count(); ++i) {
-            failed += result->GetTestPartResult(i).failed();
-        }
-        return failed;
     }
 
     // Sets up what a row needs, and arms the fault.
@@ -205,14 +240,10 @@ class FaultMatrixTest : public ::testing::Test {
         return p;
     }
 
-    Cell Run(size_t rowIndex, Column column) {
-        const Row& row = kRows[rowIndex];
-        const std::string name = std::string(row.name) + ", " + kColumnNames[column];
-        SCOPED_TRACE(name);
-        const int failedBefore = Failures();
-        // Each cell has senders of its own, so a second answer shows wherever it lands.
-        const std::string cell = std::to_string(rowIndex) + "." + std::to_string(column);
-        const std::string faulted = "hit " + cell, next = "next " + cell;
+    // Runs the cell; returns its longest stall.
+    double Run(const Row& row, Column column) {
+        const char fate = row.trigger == Trigger::kMessage ? row.cells[column] : '*';
+        const std::string faulted = "hit", next = "next";
         if (row.trigger == Trigger::kMessage) {
             EXPECT_TRUE(PointerParked());
         }
@@ -232,21 +263,33 @@ class FaultMatrixTest : public ::testing::Test {
         }
         EXPECT_TRUE(session_.DeliverIM(next, "after the fault"));
 
-        const char fate = row.trigger == Trigger::kMessage ? row.cells[column] : '*';
+        const auto recordedAndGone = [&](const std::string& who) {
+            return Logged(who) >= 1 && !Waiting(who);
+        };
         if (fate == 'A') {
             EXPECT_TRUE(WaitUntil([&] { return Answers(faulted) >= 1; }, kAnswerLimit))
                 << "the message the fault hit was not answered\n"
+                << Describe(session_.events().Since(mark));
+        } else if (fate == 'R' || fate == 'P') {
+            EXPECT_TRUE(WaitUntil([&] { return recordedAndGone(faulted); }, kAnswerLimit))
+                << "the message the fault hit was not recorded and closed\n"
                 << Describe(session_.events().Since(mark));
         } else if (fate == 'W') {
             EXPECT_TRUE(WaitUntil([&] { return !Waiting(faulted); }, kAnswerLimit))
                 << "the message the host took away is still waiting";
         }
-        EXPECT_TRUE(WaitUntil([&] { return Answers(next) >= 1; }, kAnswerLimit))
-            << "the next message was not answered\n"
-            << Describe(session_.events().Since(mark));
+        if (fate == 'P') {
+            EXPECT_TRUE(WaitUntil([&] { return recordedAndGone(next); }, kAnswerLimit))
+                << "the next message was not recorded and closed\n"
+                << Describe(session_.events().Since(mark));
+        } else {
+            EXPECT_TRUE(WaitUntil([&] { return Answers(next) >= 1; }, kAnswerLimit))
+                << "the next message was not answered\n"
+                << Describe(session_.events().Since(mark));
+        }
         EXPECT_TRUE(WaitUntil([&] { return !Waiting(next) && !Waiting(faulted); }, kAnswerLimit));
         const double stall = watch_->LongestGap(start, host::MonotonicSeconds());
-        // Whatever is still armed is disarmed before the next cell.
+        // Whatever is still armed is disarmed before the checks.
         EXPECT_TRUE(session_.Tell("release"));
 
         EXPECT_TRUE(session_.programRunning()) << "replymate is gone";
@@ -260,20 +303,29 @@ class FaultMatrixTest : public ::testing::Test {
             kPointerLimit))
             << "the pointer is at " << now.x << "," << now.y << ", not back at " << pointer.x << ","
             << pointer.y;
-        if (fate == 'A' || fate == 'W') {
+        if (fate != '*') {
             EXPECT_EQ(Answers(faulted), fate == 'A' ? 1u : 0u);
+            if (fate == 'W') {
+                EXPECT_LE(Logged(faulted), 1u);
+            } else {
+                EXPECT_EQ(Logged(faulted), 1u);
+            }
         }
-        EXPECT_LE(Logged(faulted), 1u);
-        EXPECT_EQ(Answers(next), 1u);
+        EXPECT_EQ(Answers(next), fate == 'P' ? 0u : 1u);
         EXPECT_EQ(Logged(next), 1u);
+        if (fate == 'P') {
+            // The pointer was parked for the failed reply, and not again.
+            EXPECT_EQ(OfKind(session_.events().Since(mark), "toolbar").size(), 1u)
+                << Describe(session_.events().Since(mark));
+        }
+        // On disk exactly what the lists hold, in the same order.
+        EXPECT_EQ(OnDisk(), ListItems(senders_));
 
-        const bool passed = Failures() == failedBefore;
-        // What the host saw, for a cell that failed.
-        if (!passed) std::printf("%s", Describe(session_.events().Since(mark)).c_str());
-        std::printf("%-34s longest stall %.2f s, cell took %.1f s\n", name.c_str(), stall,
+        std::printf("%-34s longest stall %.2f s, cell took %.1f s\n",
+                    (std::string(row.name) + ", " + kColumnNames[column]).c_str(), stall,
                     host::MonotonicSeconds() - start);
         std::fflush(stdout);
-        return {true, passed, stall};
+        return stall;
     }
 
     Session session_;
@@ -283,9 +335,31 @@ class FaultMatrixTest : public ::testing::Test {
     std::unique_ptr<DispatchWatch> watch_;
 };
 
-void Print(const Cell (&cells)[kRowCount][kColumns]) {
+TEST_P(FaultMatrix, Run) {
+    const CellName& cell = GetParam();
+    DeleteFileA(ResultPath(cell).c_str());
+    const double stall = Run(kRows[cell.row], cell.column);
+    FILE* out = std::fopen(ResultPath(cell).c_str(), "w");
+    if (out) {
+        std::fprintf(out, "%.2f %d\n", stall, HasFailure() ? 0 : 1);
+        std::fclose(out);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cell, FaultMatrix, ::testing::ValuesIn(AllCells()),
+                         [](const ::testing::TestParamInfo<CellName>& info) {
+                             return TestName(info.param);
+                         });
+
+// The table of every cell's longest stall, from the files the cells left. A
+// suite of its own after the cells', so a run of the whole program prints it
+// last.
+class FaultMatrixTable : public ::testing::TestWithParam<int> {};
+
+TEST_P(FaultMatrixTable, Print) {
     std::printf(
-        "\nlongest stall of replymate's thread, seconds (limit %.1f; ! = the cell failed)\n",
+        "\nlongest stall of replymate's thread, seconds (limit %.1f; ! = the cell failed, "
+        "? = no result)\n",
         kLongestStall);
     std::printf("%-20s", "step");
     for (const char* c : kColumnNames) std::printf("%11s", c);
@@ -293,37 +367,26 @@ void Print(const Cell (&cells)[kRowCount][kColumns]) {
     for (size_t r = 0; r < kRowCount; ++r) {
         std::printf("%-20s", kRows[r].name);
         for (int c = 0; c < kColumns; ++c) {
-            const Cell& cell = cells[r][c];
-            if (!cell.run) {
+            if (kRows[r].cells[c] == '.') {
                 std::printf("%11s", "-");
-            } else {
-                char figure[16];
-                std::snprintf(figure, sizeof figure, "%.2f%s", cell.stall, cell.passed ? "" : "!");
-                std::printf("%11s", figure);
+                continue;
             }
+            char figure[16] = "?";
+            double stall = 0;
+            int passed = 0;
+            if (FILE* in = std::fopen(ResultPath({r, static_cast<Column>(c)}).c_str(), "r")) {
+                if (std::fscanf(in, "%lf %d", &stall, &passed) == 2)
+                    std::snprintf(figure, sizeof figure, "%.2f%s", stall, passed ? "" : "!");
+                std::fclose(in);
+            }
+            std::printf("%11s", figure);
         }
         std::printf("\n");
     }
     std::fflush(stdout);
 }
 
-TEST_F(FaultMatrixTest, AMisbehavingHostNeverFreezesUsNorMakesUsAnswerTwice) {
-    Cell cells[kRowCount][kColumns] = {};
-    for (size_t r = 0; r < kRowCount; ++r) {
-        for (int c = 0; c < kColumns; ++c) {
-            if (kRows[r].cells[c] != '.') cells[r][c] = Run(r, static_cast<Column>(c));
-        }
-    }
-    Print(cells);
-
-    // Over the whole run, wherever an answer or a log entry came late.
-    std::map<std::string, int> answered, logged;
-    for (const HostEvent& e : OfKind(session_.events().All(), "sent-im")) ++answered[e.a];
-    for (const std::string& s : ListItems(senders_)) ++logged[s];
-    logged.erase("");  // a window gone before its sender was read
-    for (const auto& [sender, n] : answered) EXPECT_EQ(n, 1) << "answered twice: " << sender;
-    for (const auto& [sender, n] : logged) EXPECT_EQ(n, 1) << "logged twice: " << sender;
-}
+INSTANTIATE_TEST_SUITE_P(Last, FaultMatrixTable, ::testing::Values(0));
 
 }  // namespace
 }  // namespace e2e
