@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <mutex>
 #include <string>
@@ -156,6 +157,10 @@ TEST_P(LastingFaults, EveryMessageIsRecordedOnceAndThePointerIsLeftAlone) {
     EXPECT_EQ(FindWindowExA(host.mdiClient(), nullptr, "AOL Child", "Send Instant Message"),
               nullptr);
     EXPECT_LE(watch.LongestGap(), kLongestStall);
+    std::printf(
+        "%s: %zu recorded, %d of them answered; %zu toolbar clicks during the fault; "
+        "longest gap %.2f s\n",
+        row.name, recorded.size(), answered, parkedDuringFault.size(), watch.LongestGap());
     form.Unload();
 }
 

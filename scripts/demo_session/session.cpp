@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "screenshot.h"
+#include "support/files.h"
 #include "support/session.h"
 
 namespace {
@@ -57,6 +58,7 @@ class Demo {
         Say("Pressed Start: the answering machine runs.");
         for (const Message& m : kMessages) Answer(session, main, m);
         Save(main, "main-window", "the main window with its two logs");
+        ShowRecordFile(session);
 
         session.Tell("chat-open");
         Say("The host opens its chat room. Options > \"chat idle\":");
@@ -114,6 +116,21 @@ class Demo {
             e2e::Settle(kSplashTryStep);
         }
         Say("  saved splash.bmp: the splash window.");
+    }
+
+    // Every message recorded is also a line on disk, kept after the program ends.
+    void ShowRecordFile(const Session& session) {
+        const auto lines = testsupport::ReadLines(session.recordPath());
+        Say("The record file (%APPDATA%\\replymate\\recorded.txt, here " + session.recordPath() +
+            ") holds " + std::to_string(lines.size()) + " lines: time, sender, message:");
+        for (const std::string& line : lines) {
+            std::string shown;
+            for (const std::string& field : testsupport::Fields(line))
+                shown += (shown.empty() ? "  " : " | ") + field;
+            Say(shown);
+        }
+        if (lines.size() != static_cast<size_t>(logged_))
+            problems_.push_back("the record file does not hold every message logged");
     }
 
     void Answer(const Session& session, HWND main, const Message& m) {
