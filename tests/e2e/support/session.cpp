@@ -1,7 +1,5 @@
 #include "support/session.h"
 
-#include <cstdio>
-
 #include "hostsim/command_channel.h"
 #include "hostsim/event_log.h"
 #include "host/window_names.h"
@@ -20,12 +18,13 @@ constexpr double kMenuSettle = 0.3;
 using host::kMenuClass;
 constexpr int kArrangeGapPx = 10;
 
+// The host's event log: a new empty file of a name no other test holds. Tests
+// in other lanes share the temporary folder and may have the same process id.
 std::string NewLogPath() {
     char folder[MAX_PATH] = "";
     GetTempPathA(sizeof folder, folder);
-    char name[MAX_PATH];
-    std::snprintf(name, sizeof name, "%sreplymate-e2e-%lu-%lu.log", folder, GetCurrentProcessId(),
-                  GetTickCount());
+    char name[MAX_PATH] = "";
+    GetTempFileNameA(folder, "rme", 0, name);
     return name;
 }
 
