@@ -11,10 +11,6 @@ namespace {
 constexpr double kStartLimit = 20;
 constexpr double kWindowLimit = 10;
 constexpr double kMenuLimit = 5;
-// Long enough for a click's handler to have run in the other process.
-constexpr double kAfterPress = 0.3;
-// The menu window appears before its items are ready for keys.
-constexpr double kMenuSettle = 0.3;
 using host::kMenuClass;
 constexpr int kArrangeGapPx = 10;
 
@@ -26,6 +22,17 @@ std::string NewLogPath() {
     char name[MAX_PATH] = "";
     GetTempFileNameA(folder, "rme", 0, name);
     return name;
+}
+
+// Keys reach the focus of the foreground thread, and only a thread whose
+// menu loop has begun gives them to the menu rather than to its windows.
+bool TracksMenu(HWND menu) {
+    const DWORD thread = GetWindowThreadProcessId(menu, nullptr);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return IsWindowVisible(menu) && GetGUIThreadInfo(thread, &info) &&
+           (info.flags & GUI_INMENUMODE) && info.hwndMenuOwner &&
+           GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread;
 }
 
 bool Overlap(const RECT& a, const RECT& b) {
@@ -93,7 +100,6 @@ bool Session::DeliverIMWindow(const std::string& caption, const std::string& tra
 
 void Session::Press(HWND form, const Twips& place) const {
     ClickTwips(form, place);
-    Settle(kAfterPress);
 }
 
 bool Session::ChooseOption(places::Option item) {
@@ -101,10 +107,9 @@ bool Session::ChooseOption(places::Option item) {
     if (!main) return false;
     Press(main, places::kOptions);
     HWND menu = ProgramWindow(kMenuClass, nullptr, kMenuLimit);
-    if (!menu) return false;
+    if (!menu || !WaitUntil([&] { return TracksMenu(menu); }, kMenuLimit)) return false;
     // The menu opens under the pointer; off it, no item is picked by the mouse.
     ParkPointer();
-    Settle(kMenuSettle);
     PressKey(VK_HOME);
     PressKeys(VK_DOWN, static_cast<int>(item) - 1);
     PressKey(VK_RETURN);
@@ -120,9 +125,14 @@ HWND Session::OpenIdler() {
     if (Overlap(mainRect, idlerRect)) {
         // Where the window system put it the idler would cover the main
         // window's controls; a person would drag it aside.
-        SetWindowPos(idler, nullptr, mainRect.left, mainRect.bottom + kArrangeGapPx, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        Settle(kAfterPress);
+        const POINT to{mainRect.left, mainRect.bottom + kArrangeGapPx};
+        SetWindowPos(idler, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        WaitUntil(
+            [&] {
+                const RECT r = ScreenRect(idler);
+                return r.left == to.x && r.top == to.y;
+            },
+            kWindowLimit);
     }
     return idler;
 }
