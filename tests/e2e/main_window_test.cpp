@@ -183,7 +183,9 @@ TEST_F(MainWindowTest, ImsOffAndOnSendTheIdlerTextToTheHostsSpecialRecipients) {
                 return !FindWindowExA(mdi, nullptr, kChildClass, conversation.c_str()) &&
                        !FindWindowExA(mdi, nullptr, kChildClass, kComposeCaption);
             },
-            kWindowLimit));
+            kWindowLimit))
+            << "a compose or conversation window was left standing\n"
+            << Describe(session_->events().Since(mark));
     }
     EXPECT_FALSE(FindTopWindow(session_->programId(), nullptr, "Form3", true))
         << "the menu's holder window became visible";
