@@ -1,6 +1,8 @@
 # make demo   build everything and run the demo on the bundled simulated host
 # make test   build everything and run every test under Wine and Xvfb
-#             (TESTS=regex runs only the tests whose names match)
+#             (TESTS=regex runs only the tests whose names match, down to
+#             one case of a whole-program test; LANES=n runs them in n
+#             lanes side by side, 4 by default)
 # make bench  build everything and print the benchmarks' figures
 # make soak   build everything and answer 1,000 messages (SOAK_MESSAGES), then
 #             print the table

@@ -210,6 +210,8 @@ TEST_F(AnsweringTest, AfterClearRecordedTheNextMessageIsTheFirstEntryAgain) {
     }
     ASSERT_FALSE(ListItems(messages_).empty());
     session_->Press(main_, places::kClearRecorded);
+    WaitUntil([&] { return ListItems(senders_).empty() && ListItems(messages_).empty(); },
+              kWindowLimit);
     EXPECT_TRUE(ListItems(senders_).empty());
     EXPECT_TRUE(ListItems(messages_).empty());
 
@@ -223,6 +225,7 @@ TEST_F(AnsweringTest, AfterClearRecordedTheNextMessageIsTheFirstEntryAgain) {
 
 TEST_F(AnsweringTest, AfterClearAwayMessageTheAnswerIsTheEmptyText) {
     session_->Press(main_, places::kClearAwayMessage);
+    WaitUntil([&] { return WindowText(away_).empty(); }, kWindowLimit);
     EXPECT_EQ(WindowText(away_), "");
     const size_t mark = session_->events().Mark();
     ASSERT_TRUE(session_->DeliverIM("buddy", "say nothing"));

@@ -72,13 +72,15 @@ class IdlerTest : public ::testing::Test {
         return room && first ? FindWindowExA(room, first, host::kRichClass, nullptr) : nullptr;
     }
 
-    // Replaces the idle reason the way a person does: click in, select, type.
+    // Replaces the idle reason the way a person does: click in, select, type;
+    // then waits until the box shows it.
     void TypeReason(HWND idler, const std::string& reason) const {
         ClickTwips(idler, places::kIdlerReason);
         PressKey(VK_END);
         PressWithShift(VK_HOME);
         TypeText(reason);
-        Settle(0.3);
+        const HWND box = ChildAt(idler, places::kIdlerReason);
+        WaitUntil([&] { return WindowText(box) == reason; }, kWindowLimit);
     }
 
     void Close(HWND idler) const {
@@ -104,6 +106,8 @@ TEST_F(IdlerTest, StartThenStopSayFourLinesInOrderAndGiveBackTheHalfTypedText) {
     ASSERT_TRUE(session_->Tell(std::string("chat-type\t") + kHalfTyped));
     const size_t mark = session_->events().Mark();
     session_->Press(idler, places::kIdlerStart);
+    // Stop once Start has said its lines, as a person would press it.
+    Lines(mark, 3, kLineLimit);
     session_->Press(idler, places::kIdlerStop);
 
     Lines(mark, 4, kLineLimit);

@@ -183,7 +183,9 @@ TEST_F(MainWindowTest, ImsOffAndOnSendTheIdlerTextToTheHostsSpecialRecipients) {
                 return !FindWindowExA(mdi, nullptr, kChildClass, conversation.c_str()) &&
                        !FindWindowExA(mdi, nullptr, kChildClass, kComposeCaption);
             },
-            kWindowLimit));
+            kWindowLimit))
+            << "a compose or conversation window was left standing\n"
+            << Describe(session_->events().Since(mark));
     }
     EXPECT_FALSE(FindTopWindow(session_->programId(), nullptr, "Form3", true))
         << "the menu's holder window became visible";
@@ -243,22 +245,21 @@ TEST_F(MainWindowTest, UpChatThenUnUpChatLeaveTheFrameDisabledAndTheTransferEnab
     ASSERT_TRUE(frame && transfer);
     ASSERT_FALSE(IsWindowEnabled(frame)) << "the host blocks its frame during a transfer";
 
-    session_->Press(main, places::kUpChat);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(frame) && !IsWindowEnabled(transfer); },
-                          kWindowLimit))
-        << "UpChat: frame " << IsWindowEnabled(frame) << ", transfer " << IsWindowEnabled(transfer);
-
-    session_->Press(main, places::kUnUpChat);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(frame) && IsWindowEnabled(transfer); },
-                          kWindowLimit))
-        << "UnUpChat: frame " << IsWindowEnabled(frame) << ", transfer "
-        << IsWindowEnabled(transfer);
-
     // Pressed twice, each still finds both windows afresh.
-    session_->Press(main, places::kUpChat);
-    session_->Press(main, places::kUnUpChat);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(frame) && IsWindowEnabled(transfer); },
-                          kWindowLimit));
+    for (int round : {1, 2}) {
+        SCOPED_TRACE(round);
+        session_->Press(main, places::kUpChat);
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(frame) && !IsWindowEnabled(transfer); },
+                              kWindowLimit))
+            << "UpChat: frame " << IsWindowEnabled(frame) << ", transfer "
+            << IsWindowEnabled(transfer);
+
+        session_->Press(main, places::kUnUpChat);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(frame) && IsWindowEnabled(transfer); },
+                              kWindowLimit))
+            << "UnUpChat: frame " << IsWindowEnabled(frame) << ", transfer "
+            << IsWindowEnabled(transfer);
+    }
     EXPECT_TRUE(session_->Tell("transfer-end"));
 }
 
@@ -282,8 +283,13 @@ TEST(MainWindowEndTest, MinimisedItGoesOnAnsweringAndItsXEndsTheProgram) {
     // Brought back as a person would from the task list; the window system's
     // part, not the program's.
     ShowWindow(main, SW_RESTORE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsIconic(main); }, kWindowLimit));
-    Settle(0.3);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const RECT r = ScreenRect(main);
+            return !IsIconic(main) && r.right - r.left == places::kMainWidthPx &&
+                   r.bottom - r.top == places::kMainHeightPx;
+        },
+        kWindowLimit));
     session.Press(main, places::kClose);
     EXPECT_TRUE(WaitUntil([&] { return !session.programRunning(); }, kWindowLimit))
         << "\"X\" did not end the program";

@@ -16,6 +16,8 @@ constexpr const char* kCaptionPrefix = hostsim::ImService::kIncomingCaptionPrefi
 constexpr size_t kLargestHistory = 1024 * 1024 - 4096;
 constexpr size_t kKiB = 1024;
 
+// Every seventh sender's name ends in a byte above 0x7F.
+constexpr int kHighByteNameEvery = 7;
 // Bytes above 0x7F that every ANSI code page round trip keeps.
 constexpr char kHighBytes[] = "\xe0\xe9\xef\xf1\xf6\xfc\xc4\xd6\xdf\xa3\xa7\xb0\xbf";
 
@@ -31,7 +33,7 @@ bool Chance(Random& r, int percent) {
 
 std::string Name(int n) {
     std::string name = "pal " + std::to_string(n);
-    if (n % 7 == 0) name += kHighBytes[n % (sizeof kHighBytes - 1)];
+    if (n % kHighByteNameEvery == 0) name += kHighBytes[n % (sizeof kHighBytes - 1)];
     return name;
 }
 
@@ -77,9 +79,22 @@ std::string History(Random& r, const std::string& sender, size_t bytes) {
     return out;
 }
 
-size_t HistoryBytes(Random& r, bool largest) {
+// The first messages of every run take one shape each, so that even a run of
+// a dozen meets them all; the rest are drawn.
+enum class Shape { kDrawn, kMedium, kCaptionWithoutColon, kRefused, kLarge, kHighBytes, kLargest };
+constexpr Shape kFirstShapes[] = {Shape::kMedium, Shape::kCaptionWithoutColon, Shape::kRefused,
+                                  Shape::kLarge,  Shape::kHighBytes,           Shape::kLargest};
+
+Shape ShapeOf(int number) {
+    const size_t at = static_cast<size_t>(number - 1);
+    return at < sizeof kFirstShapes / sizeof kFirstShapes[0] ? kFirstShapes[at] : Shape::kDrawn;
+}
+
+size_t HistoryBytes(Random& r, bool largest, Shape shape) {
     const int size = Between(r, 1, 100);
-    if (largest) return kLargestHistory;
+    if (largest || shape == Shape::kLargest) return kLargestHistory;
+    if (shape == Shape::kMedium) return static_cast<size_t>(Between(r, 2 * kKiB, 64 * kKiB));
+    if (shape == Shape::kLarge) return static_cast<size_t>(Between(r, 64 * kKiB, 512 * kKiB));
     if (size <= 70) return static_cast<size_t>(Between(r, 0, 2 * kKiB));
     if (size <= 90) return static_cast<size_t>(Between(r, 2 * kKiB, 64 * kKiB));
     if (size <= 98) return static_cast<size_t>(Between(r, 64 * kKiB, 512 * kKiB));
@@ -87,15 +102,17 @@ size_t HistoryBytes(Random& r, bool largest) {
 }
 
 Message Make(Random& r, int number, int senderNumber, bool refused, bool largest) {
+    const Shape shape = ShapeOf(number);
     Message m;
     m.number = number;
     m.sender = Name(senderNumber);
     m.refused = refused;
     // A caption without ": " loses its first character: the stranger's name
     // still comes out whole behind one character of its own.
-    m.caption = Chance(r, 10) ? "*" + m.sender : kCaptionPrefix + m.sender;
+    const bool withoutColon = Chance(r, 10) || shape == Shape::kCaptionWithoutColon;
+    m.caption = withoutColon ? "*" + m.sender : kCaptionPrefix + m.sender;
     m.message = "m" + std::to_string(number) + " " + Words(r, Between(r, 5, 60));
-    std::string transcript = History(r, m.sender, HistoryBytes(r, largest));
+    std::string transcript = History(r, m.sender, HistoryBytes(r, largest, shape));
     transcript += Line(m.sender, m.message);
     for (int later = Between(r, 0, 3); later > 0; --later) {
         transcript += Chance(r, 50) ? Line("me", Words(r, 30)) : "\r\n";
@@ -114,6 +131,10 @@ Plan MakePlan(int messages, const std::vector<int>& readings) {
     Plan plan;
     for (int i = 1; i <= kRefusedSenders; ++i)
         plan.refused.push_back(Name(i * kSenders / kRefusedSenders));
+    const auto isRefused = [&](int sender) {
+        return std::find(plan.refused.begin(), plan.refused.end(), Name(sender)) !=
+               plan.refused.end();
+    };
     std::vector<int> senders(kSenders);
     for (int i = 0; i < kSenders; ++i) senders[static_cast<size_t>(i)] = i + 1;
     for (int number = 1; number <= messages;) {
@@ -124,10 +145,20 @@ Plan MakePlan(int messages, const std::vector<int>& readings) {
         std::shuffle(senders.begin(), senders.end(), r);
         std::vector<Message> burst;
         for (int i = 0; i < size; ++i, ++number) {
+            // A shape that needs a sender of its kind takes one not yet in the burst.
+            const Shape shape = ShapeOf(number);
+            for (int j = i; j < kSenders; ++j) {
+                const int candidate = senders[static_cast<size_t>(j)];
+                const bool fits = shape == Shape::kRefused     ? isRefused(candidate)
+                                  : shape == Shape::kHighBytes ? candidate % kHighByteNameEvery == 0
+                                                               : true;
+                if (fits) {
+                    std::swap(senders[static_cast<size_t>(i)], senders[static_cast<size_t>(j)]);
+                    break;
+                }
+            }
             const int s = senders[static_cast<size_t>(i)];
-            const bool refused =
-                std::find(plan.refused.begin(), plan.refused.end(), Name(s)) != plan.refused.end();
-            burst.push_back(Make(r, number, s, refused, isReading(number + 1)));
+            burst.push_back(Make(r, number, s, isRefused(s), isReading(number + 1)));
         }
         plan.bursts.push_back(std::move(burst));
     }

@@ -90,10 +90,20 @@ void Key(WORD virtualKey, bool down) {
     SendInput(1, &input, sizeof input);
 }
 
-void MouseButton(DWORD flags) {
+// One of the 65,536 steps across the screen that lands on pixel `at`.
+LONG AbsoluteStep(int at, int pixels) {
+    return static_cast<LONG>((static_cast<LONGLONG>(at) * 65536 + pixels - 1) / pixels);
+}
+
+// A button event at `p` itself, not wherever the pointer is when the window
+// system takes it: Wine may put the pointer back for a moment on a place it
+// held before, and a click right after a move would land there.
+void MouseButton(DWORD flags, POINT p) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    input.mi.dx = AbsoluteStep(p.x, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = AbsoluteStep(p.y, GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
 }
 
@@ -108,8 +118,8 @@ void MoveToScreen(POINT p) {
 
 void ClickScreen(POINT p) {
     MoveToScreen(p);
-    MouseButton(MOUSEEVENTF_LEFTDOWN);
-    MouseButton(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTDOWN, p);
+    MouseButton(MOUSEEVENTF_LEFTUP, p);
 }
 
 }  // namespace

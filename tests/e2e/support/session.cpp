@@ -1,7 +1,5 @@
 #include "support/session.h"
 
-#include <cstdio>
-
 #include "hostsim/command_channel.h"
 #include "hostsim/event_log.h"
 #include "host/window_names.h"
@@ -13,19 +11,16 @@ namespace {
 constexpr double kStartLimit = 20;
 constexpr double kWindowLimit = 10;
 constexpr double kMenuLimit = 5;
-// Long enough for a click's handler to have run in the other process.
-constexpr double kAfterPress = 0.3;
-// The menu window appears before its items are ready for keys.
-constexpr double kMenuSettle = 0.3;
 using host::kMenuClass;
 constexpr int kArrangeGapPx = 10;
 
+// The host's event log: a new empty file of a name no other test holds. Tests
+// in other lanes share the temporary folder and may have the same process id.
 std::string NewLogPath() {
     char folder[MAX_PATH] = "";
     GetTempPathA(sizeof folder, folder);
-    char name[MAX_PATH];
-    std::snprintf(name, sizeof name, "%sreplymate-e2e-%lu-%lu.log", folder, GetCurrentProcessId(),
-                  GetTickCount());
+    char name[MAX_PATH] = "";
+    GetTempFileNameA(folder, "rme", 0, name);
     return name;
 }
 
@@ -51,6 +46,17 @@ class ScopedEnvironment {
     bool had_ = false;
     std::string old_;
 };
+
+// Keys reach the focus of the foreground thread, and only a thread whose
+// menu loop has begun gives them to the menu rather than to its windows.
+bool TracksMenu(HWND menu) {
+    const DWORD thread = GetWindowThreadProcessId(menu, nullptr);
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return IsWindowVisible(menu) && GetGUIThreadInfo(thread, &info) &&
+           (info.flags & GUI_INMENUMODE) && info.hwndMenuOwner &&
+           GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == thread;
+}
 
 bool Overlap(const RECT& a, const RECT& b) {
     RECT common;
@@ -125,7 +131,6 @@ bool Session::DeliverIMWindow(const std::string& caption, const std::string& tra
 
 void Session::Press(HWND form, const Twips& place) const {
     ClickTwips(form, place);
-    Settle(kAfterPress);
 }
 
 bool Session::ChooseOption(places::Option item) {
@@ -133,10 +138,9 @@ bool Session::ChooseOption(places::Option item) {
     if (!main) return false;
     Press(main, places::kOptions);
     HWND menu = ProgramWindow(kMenuClass, nullptr, kMenuLimit);
-    if (!menu) return false;
+    if (!menu || !WaitUntil([&] { return TracksMenu(menu); }, kMenuLimit)) return false;
     // The menu opens under the pointer; off it, no item is picked by the mouse.
     ParkPointer();
-    Settle(kMenuSettle);
     PressKey(VK_HOME);
     PressKeys(VK_DOWN, static_cast<int>(item) - 1);
     PressKey(VK_RETURN);
@@ -152,9 +156,14 @@ HWND Session::OpenIdler() {
     if (Overlap(mainRect, idlerRect)) {
         // Where the window system put it the idler would cover the main
         // window's controls; a person would drag it aside.
-        SetWindowPos(idler, nullptr, mainRect.left, mainRect.bottom + kArrangeGapPx, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        Settle(kAfterPress);
+        const POINT to{mainRect.left, mainRect.bottom + kArrangeGapPx};
+        SetWindowPos(idler, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        WaitUntil(
+            [&] {
+                const RECT r = ScreenRect(idler);
+                return r.left == to.x && r.top == to.y;
+            },
+            kWindowLimit);
     }
     return idler;
 }

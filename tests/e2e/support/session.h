@@ -61,8 +61,9 @@ class Session {
     bool DeliverIMWindow(const std::string& caption, const std::string& transcript) const;
     const HostEvents& events() const { return *events_; }
 
-    // Clicks a control of one of the program's windows at its layout place
-    // and gives the program a moment to act on it.
+    // Clicks a control of one of the program's windows at its layout place.
+    // The program takes the click in its own time, after whatever it was
+    // given before: wait for what the click does.
     void Press(HWND form, const Twips& place) const;
     // Opens the options menu from the main window and chooses an item with
     // the keyboard; false when the menu did not open or did not close.
