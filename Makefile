@@ -7,6 +7,8 @@
 # make soak   build everything and answer 1,000 messages (SOAK_MESSAGES), then
 #             print the table
 # make fuzz   fuzz the host-text functions natively, FUZZ_SECONDS (60) per target
+# make lint   clang-tidy over the product, cppcheck over the product and the
+#             test bed; fails on any finding
 #
 # The tests run under 32-bit Wine where this machine can run it and under
 # 64-bit Wine on an x86_64 build where it cannot; WINE_ARCH=win32 or
@@ -19,7 +21,7 @@ FUZZ_SECONDS ?= 60
 SOAK_MESSAGES ?= 1000
 export WINE_ARCH TESTS FUZZ_SECONDS SOAK_MESSAGES
 
-.PHONY: all build test demo bench soak fuzz clean
+.PHONY: all build test demo bench soak fuzz lint clean
 
 all: build
 
@@ -28,6 +30,9 @@ build test demo bench soak:
 
 fuzz:
 	@scripts/native fuzz
+
+lint:
+	@scripts/lint
 
 clean:
 	rm -rf build
