@@ -1,5 +1,7 @@
 #include "host/cursor.h"
 
+#include "platform/window_class.h"
+
 namespace host {
 namespace {
 
@@ -69,19 +71,11 @@ HWND PendingReturnWindow() {
 // A window holding `pending`, on this thread, or 0 when it could not be made
 // (then nothing is held).
 HWND HoldReturn(const PendingReturn& pending) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (!GetClassInfoA(instance, kReturnClass, &wc)) {
-        wc = {};
-        wc.lpfnWndProc = ReturnProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kReturnClass;
-        RegisterClassA(&wc);
-    }
+    platform::RegisterWindowClass(kReturnClass, ReturnProc);
     // Made first and given its data after: a window that failed half-way
     // through being made never held it, so it is freed exactly once.
     const HWND window = CreateWindowExA(0, kReturnClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                        instance, nullptr);
+                                        GetModuleHandleA(nullptr), nullptr);
     if (window) {
         SetWindowLongPtrA(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(new PendingReturn(pending)));

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/gdi.h"
+
 #include "ui/delay.h"
 #include "ui/splash_controls.h"
 
@@ -47,9 +49,8 @@ std::vector<int> PulseGreyLevels() {
 
 void ShowElliptic(forms::Form& form) {
     form.Show();
-    // Once set, the region belongs to the window system.
-    HRGN region = CreateEllipticRgn(0, 0, kEllipseRight, kEllipseBottom);
-    if (region && !SetWindowRgn(form.Hwnd(), region, TRUE)) DeleteObject(region);
+    platform::Region region(CreateEllipticRgn(0, 0, kEllipseRight, kEllipseBottom));
+    if (region && SetWindowRgn(form.Hwnd(), region, TRUE)) region.Release();
 }
 
 void PulseOnce(forms::Form& form, const std::string& label, const std::string& text) {

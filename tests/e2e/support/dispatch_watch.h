@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "dispatch_watch/dispatch_record.h"
+#include "platform/owner.h"
 
 namespace e2e {
 
@@ -31,7 +32,7 @@ class DispatchWatch {
 
   private:
     std::string problem_;
-    HANDLE mapping_ = nullptr;
+    platform::KernelObject mapping_;  // closed once the destructor has unmapped the view
     DispatchRecord* record_ = nullptr;
     HMODULE dll_ = nullptr;
     HHOOK hook_ = nullptr;
