@@ -8,7 +8,7 @@
 
 #include "forms/form.h"
 #include "platform/gdi.h"
-#include "host/primitives.h"
+#include "platform/pump.h"
 #include "ui/layouts/layouts.h"
 #include "ui/main_window_controls.h"
 #include "ui/splash.h"
@@ -56,12 +56,12 @@ bool SaveScreenArea(const RECT& area, const std::string& path) {
 
 void Shoot(forms::Form& form, const std::string& folder) {
     form.Show();
-    host::Pause(kSettleSeconds);
+    platform::Pause(kSettleSeconds);
     RECT area;
     GetWindowRect(form.Hwnd(), &area);
     SaveScreenArea(area, folder + "\\" + form.Layout().name + ".bmp");
     form.Hide();
-    host::Pause(kSettleSeconds);
+    platform::Pause(kSettleSeconds);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "forms/form.h"
 #include "platform/units.h"
-#include "host/primitives.h"
+#include "platform/pump.h"
 #include "ui/window_behaviours.h"
 #include "support/msg_sequence.h"
 
@@ -159,7 +159,7 @@ TEST(WindowBehaviours, StayOnTopMinimizeAndACaptionDragByTheMouse) {
     });
     testsupport::PumpUntil([&] { return done.load(); }, 10);
     hand.join();
-    host::Pause(0.2);
+    platform::Pause(0.2);
     RECT after;
     GetWindowRect(form.Hwnd(), &after);
     EXPECT_EQ(after.left - before.left, 80);

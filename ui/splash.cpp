@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "platform/gdi.h"
+#include "platform/pump.h"
 
-#include "ui/delay.h"
 #include "ui/splash_controls.h"
 
 namespace ui {
@@ -61,12 +61,12 @@ void PulseOnce(forms::Form& form, const std::string& label, const std::string& t
     form.SetBackColour(RGB(0, 0, 0));
     for (int v : FadeIn()) {
         form.SetForeColour(label, Grey(v));
-        Delay(kFadeStepDelay);
+        platform::Delay(kFadeStepDelay);
     }
-    Delay(kHoldDelay);
+    platform::Delay(kHoldDelay);
     for (int v : FadeOut()) {
         form.SetForeColour(label, Grey(v));
-        Delay(kFadeStepDelay);
+        platform::Delay(kFadeStepDelay);
     }
     form.SetForeColour(label, Grey(0));
 }

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "platform/pump.h"
 #include "platform/units.h"
-#include "host/primitives.h"
 
 namespace ui {
 namespace {
@@ -28,7 +28,7 @@ class FormTarget : public ShrinkTarget {
     void SetTop(double top) override {
         Change([&](forms::TwipRect& b) { b.top = Whole(top); });
     }
-    void Pump() override { host::PumpMessages(); }
+    void Pump() override { platform::PumpMessages(); }
 
   private:
     static int Whole(double twips) { return static_cast<int>(RoundHalfEven(twips)); }

@@ -1,7 +1,7 @@
 #include "support/desktop.h"
 
-#include "host/clock.h"
-#include "host/primitives.h"
+#include "platform/clock.h"
+#include "platform/pump.h"
 
 namespace e2e {
 namespace {
@@ -164,11 +164,11 @@ std::string BuildRoot() {
 }
 
 bool WaitUntil(const std::function<bool()>& done, double seconds) {
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     while (!done()) {
-        if (host::MonotonicSeconds() - start > seconds) return false;
-        host::PumpMessages();
-        host::WaitForMessageOrTimeout(kPollSeconds);
+        if (platform::MonotonicSeconds() - start > seconds) return false;
+        platform::PumpMessages();
+        platform::WaitForMessageOrTimeout(kPollSeconds);
     }
     return true;
 }

@@ -27,7 +27,7 @@ class DispatchWatch {
     // Empty when the watch is on; otherwise what went wrong.
     const std::string& problem() const { return problem_; }
     // The longest stretch, in seconds, between `from` and `to`
-    // (host::MonotonicSeconds) in which the thread took no message.
+    // (platform::MonotonicSeconds) in which the thread took no message.
     double LongestGap(double from, double to) const;
 
   private:
