@@ -24,7 +24,6 @@ struct Form::ControlState {
     int index = 0;
     std::string text;  // windowless controls; windowed ones keep theirs in the window
     bool visible = true;
-    bool enabled = true;
     COLORREF fore = 0, back = 0;
     Align align = Align::Left;
     bool autoSize = false;
