@@ -18,7 +18,8 @@ constexpr DWORD kPointerReturnLimitMs = 60000;
 // later save takes over a return still pending, so the corner is never taken
 // for the pointer's place. While parked, the place to return to is held by
 // that window too, so ending the program gives the pointer back (the window
-// hears platform::EndingMessage) even from deep inside the wait that parked it.
+// hears the ending message of platform/pump.h) even from deep inside the wait
+// that parked it.
 class SavedCursorPos {
   public:
     SavedCursorPos();
