@@ -3,9 +3,9 @@
 #include "answer/detectors.h"
 #include "answer/reply.h"
 #include "answer/transcript.h"
-#include "host/clock.h"
 #include "host/host_link.h"
-#include "host/primitives.h"
+#include "platform/clock.h"
+#include "platform/pump.h"
 
 namespace answer {
 namespace {
@@ -14,7 +14,7 @@ constexpr double kCyclePause = 0.1;
 
 // What a reply's failure tells of the host.
 void Learn(Backoff& backoff, outgoing::SendResult result) {
-    const double now = host::MonotonicSeconds();
+    const double now = platform::MonotonicSeconds();
     switch (result) {
         case outgoing::SendResult::kNoMenu:
         case outgoing::SendResult::kNoCompose:
@@ -33,9 +33,9 @@ void Learn(Backoff& backoff, outgoing::SendResult result) {
 
 void RunAnsweringCycle(const AnswerLog& log, Backoff& backoff,
                        const outgoing::SendImLimits& limits) {
-    if (!backoff.MayAskHost(host::MonotonicSeconds())) return;
+    if (!backoff.MayAskHost(platform::MonotonicSeconds())) return;
     if (FindEditWindow()) {
-        if (!PressEditWindowIcon()) backoff.HostHung(host::MonotonicSeconds());
+        if (!PressEditWindowIcon()) backoff.HostHung(platform::MonotonicSeconds());
         return;
     }
     if (!FindReceivedIM()) return;
@@ -50,18 +50,18 @@ void RunAnsweringCycle(const AnswerLog& log, Backoff& backoff,
     // A host that stopped answering keeps its message, unrecorded; a later
     // cycle reads it once the host answers again.
     if (link.cut()) {
-        backoff.HostHung(host::MonotonicSeconds());
+        backoff.HostHung(platform::MonotonicSeconds());
         return;
     }
 
     // Recorded before the reply is tried, so a message is kept whatever its
     // reply does; its window is then closed, so it is never read again.
     log.record(sender, message);
-    host::Pause(kCyclePause);
-    const bool mayReply = backoff.MayParkPointer(host::MonotonicSeconds());
+    platform::Pause(kCyclePause);
+    const bool mayReply = backoff.MayParkPointer(platform::MonotonicSeconds());
     if (const auto result = AnswerIM(incoming, sender, log.awayText(), mayReply, limits))
         Learn(backoff, *result);
-    host::Pause(kCyclePause);
+    platform::Pause(kCyclePause);
 }
 
 }  // namespace answer

@@ -5,6 +5,7 @@
 #include "host/primitives.h"
 #include "host/window_names.h"
 #include "hosttext/im_text.h"
+#include "platform/pump.h"
 
 namespace answer {
 
@@ -27,7 +28,7 @@ std::string GetIMMessage(host::HostLink& link, HWND window) {
     // The end of the text, where the latest lines are, was never read.
     if (cutShort) return kMessageTooLong;
     const std::string sender = GetIMSender(link, window);
-    return hosttext::MessageFromTranscript(transcript, sender, host::PumpMessages);
+    return hosttext::MessageFromTranscript(transcript, sender, platform::PumpMessages);
 }
 
 }  // namespace answer

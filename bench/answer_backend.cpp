@@ -9,7 +9,7 @@
 
 #include "answer/detectors.h"
 #include "answer/reply.h"
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
@@ -32,9 +32,9 @@ void AnswerLatency() {
     std::vector<double> toReply, whole;
     for (int run = 0; run < kAnswerRuns; ++run) {
         const HWND incoming = service.OpenIncomingIM("Buddy 1", {{"Buddy 1", "are you there?"}});
-        const double opened = host::MonotonicSeconds();
+        const double opened = platform::MonotonicSeconds();
         answer::AnswerIM(incoming, "Buddy 1", kAway);
-        const double done = host::MonotonicSeconds();
+        const double done = platform::MonotonicSeconds();
         const auto sent = service.Sent();
         if (sent.size() != static_cast<size_t>(run + 1)) {
             std::printf("run %d: the reply was not sent\n", run + 1);
@@ -78,9 +78,9 @@ void SearchCost() {
     for (int i = 0; i < kOpenWindows; ++i) host.OpenChild(shapes[i % shapes.size()]);
     std::vector<double> costs;
     for (int run = 0; run < kSearchRuns; ++run) {
-        const double start = host::MonotonicSeconds();
+        const double start = platform::MonotonicSeconds();
         const HWND found = answer::FindReceivedIM();
-        costs.push_back(host::MonotonicSeconds() - start);
+        costs.push_back(platform::MonotonicSeconds() - start);
         if (found) std::printf("unexpected match\n");
     }
     std::printf("FindReceivedIM finding nothing among %d windows: median %.1f ms over %d runs\n",

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "answer/signatures.h"
-#include "host/clock.h"
-#include "host/primitives.h"
+#include "platform/clock.h"
+#include "platform/pump.h"
 #include "host/search.h"
 #include "host/signature.h"
 #include "host/window_names.h"
@@ -56,7 +56,7 @@ HWND WalkEveryCandidate(const std::function<bool(HWND)>& matches) {
     HWND candidate = FindWindowExA(mdi, nullptr, host::kChildClass, nullptr);
     if (matches(candidate)) return candidate;
     for (int step = 0; step < host::kSearchSteps; ++step) {
-        host::PumpMessages();
+        platform::PumpMessages();
         candidate = FindWindowExA(mdi, candidate, host::kChildClass, nullptr);
         if (matches(candidate)) return candidate;
     }
@@ -90,9 +90,9 @@ std::vector<hostsim::ChildLayout> Shapes() {
 double MedianMs(const std::function<void()>& search) {
     std::vector<double> ms;
     for (int i = 0; i < kRuns; ++i) {
-        const double start = host::MonotonicSeconds();
+        const double start = platform::MonotonicSeconds();
         search();
-        ms.push_back((host::MonotonicSeconds() - start) * 1000.0);
+        ms.push_back((platform::MonotonicSeconds() - start) * 1000.0);
     }
     std::sort(ms.begin(), ms.end());
     return ms[ms.size() / 2];
@@ -106,7 +106,7 @@ int main() {
         hostsim::Host host;
         const auto shapes = Shapes();
         for (int i = 0; i < windows; ++i) host.OpenChild(shapes[i % shapes.size()]);
-        host::PumpMessages();
+        platform::PumpMessages();
         const double literal = MedianMs([] { WalkEveryCandidate(EveryLookup); });
         const double earlyExit = MedianMs([] { WalkEveryCandidate(EarlyExit); });
         const double both = MedianMs([] { host::SearchHostChildren(EarlyExit); });

@@ -16,9 +16,9 @@
 
 #include "answer/detectors.h"
 #include "answer/transcript.h"
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "host/host_link.h"
-#include "host/primitives.h"
+#include "platform/pump.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
 #include "hosttext/im_text.h"
@@ -95,12 +95,12 @@ double ThreadSeconds() {
 double PerRunMs(const std::function<void()>& work) {
     work();  // warmed up: pages touched, caches filled
     long runs = 0;
-    const double wall0 = host::MonotonicSeconds();
+    const double wall0 = platform::MonotonicSeconds();
     const double thread0 = ThreadSeconds();
     do {
         work();
         ++runs;
-    } while (host::MonotonicSeconds() - wall0 < kMeasureSeconds);
+    } while (platform::MonotonicSeconds() - wall0 < kMeasureSeconds);
     return (ThreadSeconds() - thread0) * 1000 / runs;
 }
 
@@ -108,7 +108,7 @@ double PerRunMs(const std::function<void()>& work) {
 std::string LineByLine(const std::string& transcript, const std::string& sender) {
     const std::string mark = sender + ":";
     for (int n = hosttext::LineCount(transcript); n >= 1; --n) {
-        const std::string line = hosttext::GetLine(transcript, n, host::PumpMessages);
+        const std::string line = hosttext::GetLine(transcript, n, platform::PumpMessages);
         if (line.size() >= 1 + mark.size() && line.compare(1, mark.size(), mark) == 0) return line;
     }
     return {};
@@ -138,7 +138,7 @@ void CutCost() {
         bool first = true;
         for (const Shape& s : Shapes(bytes)) {
             const double ms = PerRunMs([&] {
-                hosttext::MessageFromTranscript(s.transcript, s.sender, host::PumpMessages);
+                hosttext::MessageFromTranscript(s.transcript, s.sender, platform::PumpMessages);
             });
             if (first) best = ms;
             if (first || ms > worst) {
@@ -173,13 +173,13 @@ void WholeGetIMMessage() {
     const std::string hi = Line(kSender, "are you there?");
     service.OpenIMWindow(hostsim::ImService::kIncomingCaptionPrefix + kSender,
                          hi + Chatter(kMiB - hi.size()));
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     host::HostLink link;
     const std::string message = answer::GetIMMessage(link, answer::FindIMWindow());
     std::printf(
         "\nGetIMMessage on 1 MiB, the sender's line first, window searches and reads included: "
         "%.1f ms of wall time (message \"%s\")\n",
-        (host::MonotonicSeconds() - start) * 1000, message.c_str());
+        (platform::MonotonicSeconds() - start) * 1000, message.c_str());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "forms/form.h"
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "ui/layouts/layouts.h"
 #include "ui/log_extent.h"
 #include "ui/main_window_controls.h"
@@ -22,7 +22,7 @@ constexpr int kRuns = 5;
 using ui::main_window_controls::kMessageLog;
 
 double Ms(double fromSeconds) {
-    return (host::MonotonicSeconds() - fromSeconds) * 1000;
+    return (platform::MonotonicSeconds() - fromSeconds) * 1000;
 }
 
 }  // namespace
@@ -36,14 +36,14 @@ int main() {
     extent.Widen();
 
     const std::string longMessage(kLongMessage, 'm');
-    double start = host::MonotonicSeconds();
+    double start = platform::MonotonicSeconds();
     form.AddItem(kMessageLog, longMessage);
     std::printf("logging a 1 MiB message (LB_ADDSTRING): %.1f ms\n", Ms(start));
-    start = host::MonotonicSeconds();
+    start = platform::MonotonicSeconds();
     extent.Widen();
     std::printf("widening the log on the answer that logs it: %.1f ms\n", Ms(start));
 
-    start = host::MonotonicSeconds();
+    start = platform::MonotonicSeconds();
     for (int run = 0; run < kRuns; ++run) extent.Widen();
     std::printf("widening the log on each answer after, %d entries: %.2f ms\n", kShortEntries + 1,
                 Ms(start) / kRuns);
@@ -51,7 +51,7 @@ int main() {
     double measuringAll = 0;
     for (int run = 0; run < kRuns; ++run) {
         ui::LogExtent fresh(form, kMessageLog);
-        start = host::MonotonicSeconds();
+        start = platform::MonotonicSeconds();
         fresh.Widen();
         measuringAll += Ms(start);
     }

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "host/clock.h"
-#include "host/primitives.h"
+#include "platform/clock.h"
+#include "platform/pump.h"
 
 namespace {
 
@@ -38,16 +38,16 @@ void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) {
 
 // A loop that never yields, to show the thread clock counts at all.
 void Spin(double seconds) {
-    const double start = host::MonotonicSeconds();
-    while (host::MonotonicSeconds() - start < seconds) {
+    const double start = platform::MonotonicSeconds();
+    while (platform::MonotonicSeconds() - start < seconds) {
     }
 }
 
 void Measure(const char* label, void (*wait)(double), double seconds) {
     const ThreadCpu before = ThreadCpu::Now();
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     wait(seconds);
-    const double wall = host::MonotonicSeconds() - start;
+    const double wall = platform::MonotonicSeconds() - start;
     const ThreadCpu after = ThreadCpu::Now();
     const double user = after.userMs - before.userMs, kernel = after.kernelMs - before.kernelMs;
     std::printf("%-32s wall %.3f s   thread CPU %.1f ms (user %.1f, kernel %.1f) = %.2f %%\n",
@@ -60,9 +60,9 @@ void Measure(const char* label, void (*wait)(double), double seconds) {
 int main() {
     std::printf("CPU time of this thread against wall time\n");
     Measure("busy loop, for comparison", Spin, kSpinSeconds);
-    Measure("quiet", host::Pause, kPauseSeconds);
+    Measure("quiet", platform::Pause, kPauseSeconds);
     const UINT_PTR timer = SetTimer(nullptr, 0, kBusyTimerMs, CountTick);
-    Measure("timer every 50 ms", host::Pause, kPauseSeconds);
+    Measure("timer every 50 ms", platform::Pause, kPauseSeconds);
     KillTimer(nullptr, timer);
     std::printf("%-32s %d ticks handled during the wait\n", "", ticks);
     return 0;

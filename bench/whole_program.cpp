@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "support/process_figures.h"
 #include "support/session.h"
 
@@ -37,17 +37,17 @@ constexpr char kSpinArgument[] = "--spin";
 // Share of one core the process used over `seconds` of wall time, in %.
 double CpuPercent(DWORD processId, double seconds) {
     const double cpu0 = e2e::CpuSeconds(processId);
-    const double wall0 = host::MonotonicSeconds();
+    const double wall0 = platform::MonotonicSeconds();
     e2e::Settle(seconds);
     const double cpu1 = e2e::CpuSeconds(processId);
-    const double wall1 = host::MonotonicSeconds();
+    const double wall1 = platform::MonotonicSeconds();
     return 100.0 * (cpu1 - cpu0) / (wall1 - wall0);
 }
 
 int Spin() {
-    const double end = host::MonotonicSeconds() + kSpinSeconds;
+    const double end = platform::MonotonicSeconds() + kSpinSeconds;
     volatile unsigned long long sink = 0;
-    while (host::MonotonicSeconds() < end) ++sink;
+    while (platform::MonotonicSeconds() < end) ++sink;
     return 0;
 }
 

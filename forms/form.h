@@ -82,8 +82,7 @@ class Form {
     void SetBounds(const TwipRect& bounds);
 
     void SetBackColour(COLORREF colour);
-    // The form's own font, and the width in pixels of a text drawn in it.
-    HFONT Font() const;
+    // The width in pixels of a text drawn in the form's own font.
     int TextWidth(const std::string& text) const;
 
     // Caption of a label or button, text of a text box.
@@ -91,12 +90,8 @@ class Form {
     void SetText(const std::string& name, const std::string& text);
     bool Visible(const std::string& name) const;
     void SetVisible(const std::string& name, bool visible);
-    bool Enabled(const std::string& name) const;
-    void SetEnabled(const std::string& name, bool enabled);
     COLORREF ForeColour(const std::string& name) const;
     void SetForeColour(const std::string& name, COLORREF colour);
-    COLORREF BackColour(const std::string& name) const;
-    void SetBackColour(const std::string& name, COLORREF colour);
 
     // Labels.
     void SetAlignment(const std::string& name, Align align);
@@ -109,11 +104,9 @@ class Form {
     RECT ControlRect(const std::string& name) const;
     // The child window of a button, text box or list box; 0 for the others.
     HWND ControlHwnd(const std::string& name) const;
-    HFONT ControlFont(const std::string& name) const;
 
     // List boxes. Items stay in the order they are added.
     void AddItem(const std::string& name, const std::string& item);
-    void RemoveItem(const std::string& name, int index);
     int ItemCount(const std::string& name) const;
     std::string Item(const std::string& name, int index) const;
     void ClearItems(const std::string& name);
@@ -155,8 +148,6 @@ class Form {
     void AutoSize(ControlState& control);
     void Invalidate(ControlState& control);
     void ShowVisible(ControlState& control);
-    void ShowEnabled(ControlState& control);
-    void ShowBackColour(ControlState& control);
     template <typename T>
     T Get(const std::string& name, T ControlState::*field) const;
     template <typename T>

@@ -7,6 +7,7 @@
 #include "forms/form.h"
 #include "forms/form_state.h"
 #include "platform/units.h"
+#include "platform/window_class.h"
 
 namespace forms {
 namespace {
@@ -47,17 +48,6 @@ DWORD WindowStyle(Border border) {
     // the task list minimise and restore it.
     return border == Border::None ? WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX
                                   : WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-}
-
-void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXA existing{sizeof existing};
-    if (GetClassInfoExA(instance, kFormClass, &existing)) return;
-    WNDCLASSEXA wc{sizeof wc};
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kFormClass;
-    RegisterClassExA(&wc);
 }
 
 }  // namespace
@@ -114,7 +104,7 @@ void Form::Load() {
 
 void Form::CreateWindowFromLayout() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    RegisterFormClass(instance, &Form::WindowProc);
+    platform::RegisterWindowClass(kFormClass, &Form::WindowProc);
 
     auto state = std::make_unique<State>();
     state->dpi = platform::ScreenDpi();

@@ -10,11 +10,6 @@ void Form::AddItem(const std::string& name, const std::string& item) {
         SendMessageA(c->hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-void Form::RemoveItem(const std::string& name, int index) {
-    ControlState* c = FindLoaded(name);
-    if (c && c->hwnd) SendMessageA(c->hwnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-}
-
 int Form::ItemCount(const std::string& name) const {
     ControlState* c = FindLoaded(name);
     if (!c || !c->hwnd) return 0;

@@ -81,7 +81,7 @@ void Form::Paint(HDC dc, const RECT& area) {
                     FillRect(canvas, &r, fill);
                 }
                 platform::ScopedSelectObject fontSelected(canvas, c.font.get());
-                SetTextColor(canvas, c.enabled ? c.fore : GetSysColor(COLOR_GRAYTEXT));
+                SetTextColor(canvas, c.fore);
                 const UINT wrap = c.autoSize ? 0 : DT_WORDBREAK;
                 DrawTextA(canvas, c.text.c_str(), static_cast<int>(c.text.size()), &r,
                           wrap | DT_NOPREFIX | AlignFlag(c.align));

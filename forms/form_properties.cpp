@@ -44,10 +44,6 @@ void Form::SetBackColour(COLORREF colour) {
     InvalidateRect(state_->hwnd, nullptr, FALSE);
 }
 
-HFONT Form::Font() const {
-    return state_ ? state_->font.get() : nullptr;
-}
-
 int Form::TextWidth(const std::string& text) const {
     if (!state_) return 0;
     platform::ScopedGetDC dc(state_->hwnd);
@@ -140,38 +136,12 @@ void Form::ShowVisible(ControlState& c) {
     Invalidate(c);
 }
 
-bool Form::Enabled(const std::string& name) const {
-    return Get(name, &ControlState::enabled);
-}
-
-void Form::SetEnabled(const std::string& name, bool enabled) {
-    Set(name, &ControlState::enabled, enabled, &Form::ShowEnabled);
-}
-
-void Form::ShowEnabled(ControlState& c) {
-    if (c.hwnd) EnableWindow(c.hwnd, c.enabled);
-    Invalidate(c);
-}
-
 COLORREF Form::ForeColour(const std::string& name) const {
     return Get(name, &ControlState::fore);
 }
 
 void Form::SetForeColour(const std::string& name, COLORREF colour) {
     Set(name, &ControlState::fore, colour, &Form::Invalidate);
-}
-
-COLORREF Form::BackColour(const std::string& name) const {
-    return Get(name, &ControlState::back);
-}
-
-void Form::SetBackColour(const std::string& name, COLORREF colour) {
-    Set(name, &ControlState::back, colour, &Form::ShowBackColour);
-}
-
-void Form::ShowBackColour(ControlState& c) {
-    if (c.hwnd) c.backBrush.Reset(CreateSolidBrush(c.back));
-    Invalidate(c);
 }
 
 void Form::SetAlignment(const std::string& name, Align align) {
@@ -218,11 +188,6 @@ RECT Form::ControlRect(const std::string& name) const {
 
 HWND Form::ControlHwnd(const std::string& name) const {
     return Get(name, &ControlState::hwnd);
-}
-
-HFONT Form::ControlFont(const std::string& name) const {
-    ControlState* c = FindLoaded(name);
-    return c ? c->font.get() : nullptr;
 }
 
 }  // namespace forms

@@ -19,28 +19,11 @@ constexpr UINT kFirstMenuId = 100;
 // Where a windowed control keeps the window procedure we took over from it.
 constexpr char kOriginalProcProp[] = "replymate.form.proc";
 
-class OwnedMenu {
-  public:
-    explicit OwnedMenu(HMENU menu) : menu_(menu) {}
-    ~OwnedMenu() {
-        if (menu_) DestroyMenu(menu_);
-    }
-    OwnedMenu(OwnedMenu&& o) noexcept : menu_(o.menu_) { o.menu_ = nullptr; }
-    OwnedMenu(const OwnedMenu&) = delete;
-    OwnedMenu& operator=(const OwnedMenu&) = delete;
-    OwnedMenu& operator=(OwnedMenu&&) = delete;
-    HMENU get() const { return menu_; }
-
-  private:
-    HMENU menu_;
-};
-
 struct Form::ControlState {
     const ControlLayout* layout = nullptr;
     int index = 0;
     std::string text;  // windowless controls; windowed ones keep theirs in the window
     bool visible = true;
-    bool enabled = true;
     COLORREF fore = 0, back = 0;
     Align align = Align::Left;
     bool autoSize = false;
@@ -68,7 +51,7 @@ struct Form::State {
     std::vector<TimerState> timers;
     std::vector<int> tabOrder;                 // indexes of focusable controls
     std::map<int, platform::Bitmap> pictures;  // by resource id
-    std::vector<OwnedMenu> menus;
+    std::vector<platform::Menu> menus;         // the top-level ones; each destroys its submenus
     std::map<std::string, HMENU> popups;
     std::vector<std::string> menuItems;  // by id - kFirstMenuId
     int pressed = -1;                    // windowless control under a held button

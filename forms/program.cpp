@@ -33,10 +33,6 @@ class ScopedDisableThreadWindows {
 
 }  // namespace
 
-void EndProgram() {
-    ExitProcess(0);
-}
-
 void MessageBoxOk(HWND owner, const std::string& text, const std::string& title) {
     // MB_APPLMODAL alone disables only the owner; ours is often hidden.
     ScopedDisableThreadWindows blocked(owner);

@@ -6,10 +6,6 @@
 
 namespace forms {
 
-// Ends the process at once: every window goes with it and no further handler
-// runs, also when called from a handler nested deep inside a message pump.
-[[noreturn]] void EndProgram();
-
 // A message box with one OK button and no icon, titled `title`. It blocks
 // input to every window of this thread until OK is pressed, not only to the
 // owner (the owner may be a window that is never shown), and comes up in

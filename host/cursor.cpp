@@ -1,5 +1,8 @@
 #include "host/cursor.h"
 
+#include "platform/pump.h"
+#include "platform/window_class.h"
+
 namespace host {
 namespace {
 
@@ -42,7 +45,25 @@ bool CheckReturn(const PendingReturn& pending) {
     return false;
 }
 
+// The program ends, and the wait that parked the pointer never resumes: the
+// pointer goes back now, unless the user has taken it since its return began.
+void ReturnAtEnd(HWND holder) {
+    const PendingReturn* held = PendingOf(holder);
+    if (!held) return;
+    const PendingReturn pending = *held;
+    DestroyWindow(holder);
+    POINT now{};
+    GetCursorPos(&now);
+    if (pending.returning && !Same(now, pending.parked)) return;
+    SetCursorPos(pending.parked.x, pending.parked.y);
+    SetCursorPos(pending.to.x, pending.to.y);
+}
+
 LRESULT CALLBACK ReturnProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (platform::IsEndingMessage(message)) {
+        ReturnAtEnd(window);
+        return 0;
+    }
     switch (message) {
         case WM_TIMER:
             if (const PendingReturn* pending = PendingOf(window)) {
@@ -69,19 +90,11 @@ HWND PendingReturnWindow() {
 // A window holding `pending`, on this thread, or 0 when it could not be made
 // (then nothing is held).
 HWND HoldReturn(const PendingReturn& pending) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    if (!GetClassInfoA(instance, kReturnClass, &wc)) {
-        wc = {};
-        wc.lpfnWndProc = ReturnProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kReturnClass;
-        RegisterClassA(&wc);
-    }
+    platform::RegisterWindowClass(kReturnClass, ReturnProc);
     // Made first and given its data after: a window that failed half-way
     // through being made never held it, so it is freed exactly once.
     const HWND window = CreateWindowExA(0, kReturnClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                        instance, nullptr);
+                                        GetModuleHandleA(nullptr), nullptr);
     if (window) {
         SetWindowLongPtrA(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(new PendingReturn(pending)));
@@ -121,19 +134,6 @@ SavedCursorPos::~SavedCursorPos() {
     pending->returning = true;
     pending->since = GetTickCount();
     SetTimer(holder, kCheckTimer, kCheckMs, nullptr);
-}
-
-void ReturnParkedPointer() {
-    const HWND holder = PendingReturnWindow();
-    if (!holder) return;
-    const PendingReturn pending = *PendingOf(holder);
-    DestroyWindow(holder);
-    POINT now{};
-    GetCursorPos(&now);
-    // A pointer the user took back since is theirs.
-    if (pending.returning && !Same(now, pending.parked)) return;
-    SetCursorPos(pending.parked.x, pending.parked.y);
-    SetCursorPos(pending.to.x, pending.to.y);
 }
 
 }  // namespace host

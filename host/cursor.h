@@ -17,8 +17,9 @@ constexpr DWORD kPointerReturnLimitMs = 60000;
 // and made again as long as the pointer still sits where we parked it. A
 // later save takes over a return still pending, so the corner is never taken
 // for the pointer's place. While parked, the place to return to is held by
-// that window too, so ending the program gives the pointer back
-// (ReturnParkedPointer) even from deep inside the wait that parked it.
+// that window too, so ending the program gives the pointer back (the window
+// hears the ending message of platform/pump.h) even from deep inside the wait
+// that parked it.
 class SavedCursorPos {
   public:
     SavedCursorPos();
@@ -35,9 +36,5 @@ class SavedCursorPos {
     POINT parked_{};
     bool isParked_ = false;
 };
-
-// Puts back a pointer that this thread parked and has not given back yet;
-// for the moment before the process ends, when no destructor will run.
-void ReturnParkedPointer();
 
 }  // namespace host

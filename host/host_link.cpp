@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "host/wait.h"
+#include "platform/pump.h"
 
 namespace host {
 namespace {
@@ -32,7 +32,8 @@ bool HostLink::RoundTrip(HWND window) {
         delete handed;
         return false;
     }
-    if (WaitFor([&] { return *answered; }, kHostReplyLimitMs / 1000.0, kRoundTripPollSeconds))
+    if (platform::WaitFor([&] { return *answered; }, kHostReplyLimitMs / 1000.0,
+                          kRoundTripPollSeconds))
         return true;
     // A window that went away is not a host that stopped answering.
     if (IsWindow(window)) cut_ = true;

@@ -9,15 +9,16 @@ namespace host {
 // host that is merely busy answers well within this.
 constexpr UINT kHostReplyLimitMs = 2000;
 
-// One operation's line to the host: an answering cycle, a chat line, an
-// instant message sent, an UpChat. Every message we send the host in that
-// operation goes through it, so a host that stops answering ends the
-// operation, never our responsiveness:
+// One host procedure's line to the host: reading an incoming message, a reply
+// (SendIM with its toolbar menu), the edit window's icon, a chat line, an
+// UpChat. Every message that procedure sends the host goes through it, so a
+// host that stops answering ends the procedure, never our responsiveness:
 // - the first message to a host thread goes only after that thread has
 //   answered a round trip that we wait for with our windows running, so a
-//   host still hung from an earlier operation costs us no frozen moment;
+//   host that hung since an earlier procedure (on the close an answering
+//   cycle posts between its read and its reply, say) costs us no frozen moment;
 // - each message has a time limit, and once one goes unanswered the link
-//   sends nothing more: the operation ends as if the host's window had gone.
+//   sends nothing more: the procedure ends as if the host's window had gone.
 class HostLink {
   public:
     HostLink() = default;

@@ -1,8 +1,5 @@
 #include "host/primitives.h"
 
-#include "host/clock.h"
-#include "host/cursor.h"
-
 namespace host {
 
 std::string GetText(HostLink& link, HWND window, bool* cutShort) {
@@ -53,33 +50,6 @@ bool PostKey(HWND window, WPARAM virtualKey) {
 
 bool PostClose(HWND window) {
     return window && PostMessageA(window, WM_CLOSE, 0, 0);
-}
-
-void PumpMessages() {
-    // Messages that arrive while we dispatch are left for the next pump, so a
-    // window that keeps posting to itself cannot hold a caller here for ever.
-    const DWORD started = GetTickCount();
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        // Ending the program ends the process at once; nothing resumes, so
-        // a pointer parked in a wait further out is given back first.
-        if (msg.message == WM_QUIT) {
-            ReturnParkedPointer();
-            ExitProcess(static_cast<UINT>(msg.wParam));
-        }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-        if (static_cast<LONG>(msg.time - started) > 0) break;
-    }
-}
-
-void Pause(double seconds) {
-    const double start = MonotonicSeconds();
-    while (seconds > MonotonicSeconds() - start) {
-        PumpMessages();
-        // Sleep until something arrives or the time is up, instead of spinning.
-        WaitForMessageOrTimeout(seconds - (MonotonicSeconds() - start));
-    }
 }
 
 }  // namespace host

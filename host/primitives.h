@@ -44,11 +44,4 @@ bool PostKey(HWND window, WPARAM virtualKey);
 // Asks a host window to close (WM_CLOSE, posted).
 bool PostClose(HWND window);
 
-// Dispatches every message pending for this thread, then returns at once.
-void PumpMessages();
-
-// Waits `seconds` while keeping this thread's windows responsive. Zero or
-// less returns at once without dispatching anything.
-void Pause(double seconds);
-
 }  // namespace host

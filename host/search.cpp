@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "host/primitives.h"
 #include "host/window_names.h"
+#include "platform/pump.h"
 
 namespace host {
 
@@ -29,7 +29,7 @@ HWND SearchHostChildren(const std::function<bool(HWND)>& matches) {
     HWND candidate = FindWindowExA(mdi, nullptr, kChildClass, nullptr);
     if (examine(candidate)) return candidate;
     for (int step = 0; step < kSearchSteps; ++step) {
-        PumpMessages();
+        platform::PumpMessages();
         candidate = FindWindowExA(mdi, candidate, kChildClass, nullptr);
         if (examine(candidate)) return candidate;
     }

@@ -5,9 +5,9 @@
 #include "host/primitives.h"
 #include "host/search.h"
 #include "host/signature.h"
-#include "host/wait.h"
 #include "host/window_names.h"
 #include "outgoing/toolbar_menu.h"
+#include "platform/pump.h"
 
 namespace outgoing {
 namespace {
@@ -100,9 +100,9 @@ SendResult SendIM(const std::string& ScreenName, const std::string& Message, boo
         compose = seen;
         return same;
     };
-    const bool ready =
-        host::WaitFor([&] { return steady() && (host::Pause(kBeforeTypingSeconds), steady()); },
-                      limits.compose, kComposePollSeconds);
+    const bool ready = platform::WaitFor(
+        [&] { return steady() && (platform::Pause(kBeforeTypingSeconds), steady()); },
+        limits.compose, kComposePollSeconds);
     if (!ready) {
         // A compose window that opened but never became usable is not left
         // behind half-made for the user.
@@ -114,7 +114,7 @@ SendResult SendIM(const std::string& ScreenName, const std::string& Message, boo
     // click: the message would go out half-typed or to the wrong person.
     const bool typed = host::SetText(link, compose.recipient, ScreenName) &&
                        host::SetText(link, compose.message, Message);
-    if (typed) host::Pause(kBeforeSendSeconds);
+    if (typed) platform::Pause(kBeforeSendSeconds);
     if (!typed || !IsWindow(compose.send)) {
         host::PostClose(compose.window);
         return link.cut() ? SendResult::kHostHung : SendResult::kNoCompose;
@@ -129,7 +129,7 @@ SendResult SendIM(const std::string& ScreenName, const std::string& Message, boo
     host::PostClick(compose.send);
 
     bool conversationOpened = false;
-    const bool answered = host::WaitFor(
+    const bool answered = platform::WaitFor(
         [&] {
             conversationOpened = newConversation() != nullptr;
             return conversationOpened || FindHostMessageBox() != nullptr;
@@ -141,7 +141,7 @@ SendResult SendIM(const std::string& ScreenName, const std::string& Message, boo
         return SendResult::kPressed;
     }
     // The host gets the poll's pause before we act on its answer.
-    host::Pause(kAnswerPollSeconds);
+    platform::Pause(kAnswerPollSeconds);
 
     // Looked up again: the host may have changed its windows during the pause.
     if (conversationOpened) {

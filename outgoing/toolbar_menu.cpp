@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
+#include "platform/pump.h"
 #include "platform/units.h"
 #include "host/app_activate.h"
 #include "host/cursor.h"
 #include "host/primitives.h"
 #include "host/signature.h"
-#include "host/wait.h"
 #include "host/window_names.h"
 
 namespace outgoing {
@@ -38,7 +38,7 @@ HWND FindHostMenu(DWORD hostThread) {
 // running; false when one is still open at the limit.
 bool CloseHostMenus(DWORD hostThread) {
     HWND escaped = nullptr;
-    return host::WaitFor(
+    return platform::WaitFor(
         [&] {
             const HWND menu = FindHostMenu(hostThread);
             if (menu && menu != escaped) host::PostKey(menu, VK_ESCAPE);
@@ -81,8 +81,8 @@ MenuResult RunToolbarMenu(host::HostLink& link, int IconNumber, int ItemNumber, 
     host::PostClick(icon);
 
     HWND menu = nullptr;
-    if (!host::WaitFor([&] { return (menu = FindHostMenu(hostThread)) != nullptr; },
-                       menuLimitSeconds, kMenuPollSeconds))
+    if (!platform::WaitFor([&] { return (menu = FindHostMenu(hostThread)) != nullptr; },
+                           menuLimitSeconds, kMenuPollSeconds))
         return MenuResult::kNoMenu;
 
     for (int i = 0; i < ItemNumber; ++i) host::PostKey(menu, VK_DOWN);

@@ -1,10 +1,19 @@
 #pragma once
 // One owner for every kind of handle the program closes: a handle, the call
 // that closes it, and the value that means none. Move-only, convertible to
-// the raw handle, closed on every path out of its scope.
+// the raw handle, closed on every path out of its scope. Each kind is one
+// line below (the GDI ones in platform/gdi.h).
+//
+// A handle that needs more than itself to be closed (a DC from GetDC goes
+// back with the window it came from) is a small struct of both, with != that
+// compares the handle alone; its none is the struct's empty value.
+//
+// Window classes have no owner: each is registered once for the process
+// (platform/window_class.h) and its windows come and go for the whole run.
 #include <windows.h>
 
 #include <cstdint>
+#include <type_traits>
 #include <utility>
 
 namespace platform {
@@ -23,7 +32,13 @@ class Owned {
     Owned(const Owned&) = delete;
     Owned& operator=(const Owned&) = delete;
 
-    static Handle none() { return (Handle)None; }  // NOLINT: the none value of a handle type
+    static Handle none() {
+        if constexpr (std::is_pointer_v<Handle>) {
+            return reinterpret_cast<Handle>(None);
+        } else {
+            return Handle{};
+        }
+    }
 
     void Reset(Handle h = none()) {
         if (h_ != none()) Close(h_);
@@ -39,7 +54,12 @@ class Owned {
     Handle h_ = none();
 };
 
-// A file, as CreateFileA opens it (INVALID_HANDLE_VALUE when it did not).
+// A file, as CreateFileA opens it (INVALID_HANDLE_VALUE when it did not), and
+// whatever else says none that way (a Toolhelp snapshot).
 using File = Owned<HANDLE, &CloseHandle, -1>;
+// A process, a thread, a file mapping: kernel objects that are 0 when none.
+using KernelObject = Owned<HANDLE, &CloseHandle>;
+// A menu and its submenus.
+using Menu = Owned<HMENU, &DestroyMenu>;
 
 }  // namespace platform

@@ -1,6 +1,6 @@
 #include "program/app.h"
 
-#include "ui/end_program.h"
+#include "platform/pump.h"
 #include "ui/layouts/layouts.h"
 
 namespace program {
@@ -18,14 +18,14 @@ App::App()
     // program as its "X" does, and the splash ends it at once: neither may
     // vanish and leave the program running with no window to reach it by.
     mainForm_.On(forms::kForm, forms::Event::Close, [this] { main_.Label6_Click(); });
-    splashForm_.On(forms::kForm, forms::Event::Close, [] { ui::EndProgram(); });
+    splashForm_.On(forms::kForm, forms::Event::Close, [] { platform::EndProgram(); });
 }
 
 void App::Run() {
     splashForm_.Load();
     // The splash's start-up pulses for ever; should it ever come back, the
     // program ends as it would from its close label.
-    ui::EndProgram();
+    platform::EndProgram();
 }
 
 }  // namespace program

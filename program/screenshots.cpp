@@ -8,17 +8,16 @@
 
 #include "forms/form.h"
 #include "platform/gdi.h"
-#include "host/primitives.h"
+#include "platform/pump.h"
 #include "ui/layouts/layouts.h"
 #include "ui/main_window_controls.h"
+#include "ui/splash.h"
 #include "ui/splash_controls.h"
 
 namespace {
 
 constexpr double kSettleSeconds = 0.5;
-// The splash window's shape and title colour once it has started.
-constexpr int kSplashEllipseWidth = 225;
-constexpr int kSplashEllipseHeight = 250;
+// The splash title's colour once it has started.
 constexpr BYTE kTitleGrey = 240;
 
 bool SaveScreenArea(const RECT& area, const std::string& path) {
@@ -45,24 +44,24 @@ bool SaveScreenArea(const RECT& area, const std::string& path) {
     file.bfType = 0x4D42;  // "BM"
     file.bfOffBits = sizeof file + sizeof info.bmiHeader;
     file.bfSize = file.bfOffBits + imageSize;
-    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (out == INVALID_HANDLE_VALUE) return false;
+    platform::File out(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (!out) return false;
     DWORD written = 0;
     WriteFile(out, &file, sizeof file, &written, nullptr);
     WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
     WriteFile(out, bits, imageSize, &written, nullptr);
-    CloseHandle(out);
     return true;
 }
 
 void Shoot(forms::Form& form, const std::string& folder) {
     form.Show();
-    host::Pause(kSettleSeconds);
+    platform::Pause(kSettleSeconds);
     RECT area;
     GetWindowRect(form.Hwnd(), &area);
     SaveScreenArea(area, folder + "\\" + form.Layout().name + ".bmp");
     form.Hide();
-    host::Pause(kSettleSeconds);
+    platform::Pause(kSettleSeconds);
 }
 
 }  // namespace
@@ -73,9 +72,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
 
     forms::Form splash(layouts::Form1Layout());
     splash.On(forms::kForm, forms::Event::Load, [&] {
-        splash.Show();
-        SetWindowRgn(splash.Hwnd(),
-                     CreateEllipticRgn(0, 0, kSplashEllipseWidth, kSplashEllipseHeight), TRUE);
+        ui::ShowElliptic(splash);
         splash.SetText(ui::splash_controls::kSubtitleLabel, " for: AOL 4.0 - 5.0");
         splash.SetAlignment(ui::splash_controls::kTitleLabel, forms::Align::Centre);
         splash.SetOpaque(ui::splash_controls::kTitleLabel, false);

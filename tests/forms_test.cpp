@@ -13,8 +13,9 @@
 
 #include "forms/form.h"
 #include "forms/program.h"
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "host/primitives.h"
+#include "platform/pump.h"
 #include "ui/layouts/layouts.h"
 #include "support/msg_sequence.h"
 
@@ -82,18 +83,18 @@ TEST(HitTesting, RealMouseInputFollowsTheStackingOrder) {
     std::vector<std::string> log;
     Listen(main, log);
     main.Show();
-    host::Pause(0.2);
+    platform::Pause(0.2);
     RECT window;
     GetWindowRect(main.Hwnd(), &window);
     auto click = [&](POINT client) {
         log.clear();
         SetCursorPos(window.left + client.x, window.top + client.y);
-        host::Pause(0.05);
+        platform::Pause(0.05);
         INPUT input[2] = {{INPUT_MOUSE}, {INPUT_MOUSE}};
         input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
         input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
         SendInput(2, input, sizeof input[0]);
-        host::Pause(0.2);
+        platform::Pause(0.2);
     };
     click({250, 20});
     EXPECT_NE(std::find(log.begin(), log.end(), "Image1.MouseDown"), log.end());
@@ -134,10 +135,10 @@ TEST(Reloading, AFreshIdlerHasEveryInitialValueAgain) {
 // Chooses the `item`th entry of our popup menu once it shows, from another thread.
 std::thread ChooseMenuItem(int item) {
     return std::thread([item] {
-        const double start = host::MonotonicSeconds();
+        const double start = platform::MonotonicSeconds();
         HWND menu = nullptr;
         while (!(menu = FindWindowA("#32768", nullptr)) || !IsWindowVisible(menu)) {
-            if (host::MonotonicSeconds() - start > kMenuLimitSeconds) return;
+            if (platform::MonotonicSeconds() - start > kMenuLimitSeconds) return;
             Sleep(10);
         }
         for (int i = 0; i < item; ++i) host::PostKey(menu, VK_DOWN);
@@ -218,7 +219,7 @@ TEST(Timers, ATickDueWhileItsOwnHandlerWaitsIsDropped) {
         deepest = std::max(deepest, ++depth);
         if (ticks1 == 1) {
             const int before = ticks2;
-            host::Pause(0.3);  // many Timer1 ticks come due in here
+            platform::Pause(0.3);  // many Timer1 ticks come due in here
             ticks2DuringWait = ticks2 - before;
         }
         --depth;
@@ -232,7 +233,7 @@ TEST(Timers, ATickDueWhileItsOwnHandlerWaitsIsDropped) {
     // A disabled timer's handler does not run, not even for a tick already queued.
     form.SetTimerEnabled("Timer1", false);
     const int stopped = ticks1;
-    host::Pause(0.1);
+    platform::Pause(0.1);
     EXPECT_EQ(ticks1, stopped);
 }
 
@@ -241,12 +242,12 @@ TEST(Program, EndingFromANestedHandlerEndsTheProcessAtOnce) {
         {
             Form form(TwoTimers());
             form.On("Timer1", Event::Timer, [&] {
-                host::Pause(0.5);  // Timer2 ends the program in here
-                std::exit(2);      // the interrupted handler must not resume
+                platform::Pause(0.5);  // Timer2 ends the program in here
+                std::exit(2);          // the interrupted handler must not resume
             });
-            form.On("Timer2", Event::Timer, [] { forms::EndProgram(); });
+            form.On("Timer2", Event::Timer, [] { platform::EndProgram(); });
             form.Load();
-            host::Pause(2);
+            platform::Pause(2);
             std::exit(1);
         },
         ::testing::ExitedWithCode(0), "");
@@ -255,7 +256,7 @@ TEST(Program, EndingFromANestedHandlerEndsTheProcessAtOnce) {
 TEST(Focus, OpensInText1AndTabFollowsTheTabPlaces) {
     Form idler(layouts::Form4Layout());
     idler.Show();
-    host::Pause(0.1);
+    platform::Pause(0.1);
     ASSERT_EQ(GetFocus(), idler.ControlHwnd("Text1"));
     const char* order[] = {"Command1", "Command2", "Text1", "Command1"};
     for (const char* next : order) {

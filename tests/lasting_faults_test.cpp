@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "forms/form.h"
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "hostsim/host.h"
 #include "hostsim/im_service.h"
 #include "support/files.h"
@@ -89,7 +89,7 @@ TEST_P(LastingFaults, EveryMessageIsRecordedOnceAndThePointerIsLeftAlone) {
 
     std::vector<std::string> names;
     for (int i = 0; i < kMessages; ++i) names.push_back("pal " + std::to_string(i));
-    const double faultStart = host::MonotonicSeconds();
+    const double faultStart = platform::MonotonicSeconds();
     if (row.fault == Lasting::kHang) {
         // The messages wait in a host that has stopped answering when the
         // machine starts.
@@ -106,7 +106,7 @@ TEST_P(LastingFaults, EveryMessageIsRecordedOnceAndThePointerIsLeftAlone) {
         }
         service.Behave();
     }
-    const double faultEnd = host::MonotonicSeconds();
+    const double faultEnd = platform::MonotonicSeconds();
     // Once the fault has cleared and the rest it caused is over, the machine
     // answers as usual.
     testsupport::PumpUntil([&] { return form.ItemCount("List1") >= kMessages; }, kSettleLimit);

@@ -268,7 +268,7 @@ TEST(BuiltWindows, MainWindowControlsAtTheirPixelPlacesAndInStackingOrder) {
         MapWindowPoints(nullptr, main.Hwnd(), reinterpret_cast<POINT*>(&placed), 2);
         EXPECT_TRUE(EqualRect(&placed, &expected));
         LOGFONTA lf{};
-        GetObjectA(main.ControlFont(r.name), sizeof lf, &lf);
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0)), sizeof lf, &lf);
         EXPECT_EQ(lf.lfHeight, platform::FontHeight(r.points, dpi));
         EXPECT_EQ(lf.lfWeight, r.bold ? FW_BOLD : FW_NORMAL);
         EXPECT_EQ(lf.lfCharSet, ANSI_CHARSET);
@@ -302,8 +302,6 @@ TEST(BuiltWindows, ListsNeverSortAndTextBoxesHaveNoScrollBars) {
         ASSERT_EQ(main.ItemCount(list), 4);
         EXPECT_EQ(main.Item(list, 0) + main.Item(list, 1) + main.Item(list, 2) + main.Item(list, 3),
                   "zedalphamikealpha");
-        main.RemoveItem(list, 0);
-        EXPECT_EQ(main.Item(list, 0), "alpha");
         main.ClearItems(list);
         EXPECT_EQ(main.ItemCount(list), 0);
     }

@@ -6,8 +6,9 @@
 #include <functional>
 #include <thread>
 
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "host/primitives.h"
+#include "platform/pump.h"
 #include "host/host_link.h"
 #include "host/signature.h"
 #include "host/window_names.h"
@@ -136,15 +137,15 @@ template <typename Work>
 double LongestStall(Work work) {
     OwnWindow own;
     SetTimer(own.window, 1, 10, nullptr);
-    double last = host::MonotonicSeconds(), longest = 0;
+    double last = platform::MonotonicSeconds(), longest = 0;
     own.onDispatch = [&] {
-        const double now = host::MonotonicSeconds();
+        const double now = platform::MonotonicSeconds();
         longest = std::max(longest, now - last);
         last = now;
     };
     work();
     KillTimer(own.window, 1);
-    return std::max(longest, host::MonotonicSeconds() - last);
+    return std::max(longest, platform::MonotonicSeconds() - last);
 }
 
 // A hung host thread, whichever message it hangs on: the first unanswered one
@@ -160,12 +161,12 @@ TEST_F(Primitives, AHungHostCutsTheOperationWithoutHoldingOurThread) {
         host::HostLink first, next;
         double took = 0;
         const double stall = LongestStall([&] {
-            const double start = host::MonotonicSeconds();
+            const double start = platform::MonotonicSeconds();
             EXPECT_EQ(host::GetText(first, rich), "");
             EXPECT_TRUE(first.cut());
             EXPECT_FALSE(host::SetText(first, rich, "not sent"));
             EXPECT_FALSE(first.Reach(child));
-            took = host::MonotonicSeconds() - start;
+            took = platform::MonotonicSeconds() - start;
             EXPECT_EQ(host::GetText(next, rich), "");
             EXPECT_TRUE(next.cut());
         });
@@ -185,9 +186,9 @@ TEST(Pause, LastsAtLeastItsDurationAndHandlesClicksMeanwhile) {
         PostMessageA(w, WM_LBUTTONDOWN, 0, 0);
         PostMessageA(w, WM_LBUTTONUP, 0, 0);
     });
-    const double start = host::MonotonicSeconds();
-    host::Pause(0.1);
-    const double took = host::MonotonicSeconds() - start;
+    const double start = platform::MonotonicSeconds();
+    platform::Pause(0.1);
+    const double took = platform::MonotonicSeconds() - start;
     clicker.join();
     EXPECT_GE(took, 0.1);
     EXPECT_EQ(own.clicks, 1);
@@ -213,9 +214,9 @@ TEST(PumpMessages, AWindowThatKeepsPostingToItselfDoesNotHoldThePump) {
     int handled = 0;
     SetWindowLongPtrA(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&handled));
     PostMessageA(w, WM_APP, 0, 0);
-    const double start = host::MonotonicSeconds();
-    host::PumpMessages();
-    EXPECT_LT(host::MonotonicSeconds() - start, 1.0);
+    const double start = platform::MonotonicSeconds();
+    platform::PumpMessages();
+    EXPECT_LT(platform::MonotonicSeconds() - start, 1.0);
     EXPECT_GE(handled, 1);
     DestroyWindow(w);
     MSG msg;
@@ -227,9 +228,9 @@ TEST(Pause, ZeroOrNegativeReturnsAtOnceWithoutDispatching) {
     OwnWindow own;
     for (double seconds : {0.0, -1.0}) {
         PostMessageA(own.window, WM_LBUTTONUP, 0, 0);
-        const double start = host::MonotonicSeconds();
-        host::Pause(seconds);
-        EXPECT_LT(host::MonotonicSeconds() - start, 0.05);
+        const double start = platform::MonotonicSeconds();
+        platform::Pause(seconds);
+        EXPECT_LT(platform::MonotonicSeconds() - start, 0.05);
         EXPECT_EQ(own.clicks, 0);
         MSG msg;
         EXPECT_TRUE(PeekMessageA(&msg, own.window, WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE));

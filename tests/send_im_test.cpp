@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "host/signature.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
@@ -116,9 +116,9 @@ TEST_F(SendIM, AConversationCaptionSpacedOtherwiseIsNotTakenAndTheWaitEndsAtItsL
         return host::kConversationCaptionPrefix + squeezed;
     };
     Start(options);
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     outgoing::SendIM("Jo Ann", "hi", true, kShortLimits);
-    const double took = host::MonotonicSeconds() - start;
+    const double took = platform::MonotonicSeconds() - start;
     EXPECT_GE(took, kShortLimits.answer);
     EXPECT_LT(took, kShortLimits.answer + 4);
     ASSERT_EQ(service->Conversations().size(), 1u);
@@ -131,12 +131,12 @@ TEST_F(SendIM, WhenTheHostNeverAnswersTheComposeWindowIsClosedAtTheLimit) {
     ImService::Options options;
     options.answers = false;
     Start(options);
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     // Send was pressed, so the message may have gone: it counts as sent, and
     // its caller must not send it again.
     EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true, kShortLimits),
               outgoing::SendResult::kPressed);
-    const double took = host::MonotonicSeconds() - start;
+    const double took = platform::MonotonicSeconds() - start;
     EXPECT_GE(took, kShortLimits.answer);
     EXPECT_LT(took, kShortLimits.answer + 4);
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
@@ -212,10 +212,10 @@ TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
     ImService::Options options;
     options.composeIcons = 2;
     Start(options);
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true, kShortLimits),
               outgoing::SendResult::kNoCompose);
-    const double took = host::MonotonicSeconds() - start;
+    const double took = platform::MonotonicSeconds() - start;
     EXPECT_GE(took, kShortLimits.compose);
     EXPECT_LT(took, kShortLimits.compose + 3);
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
@@ -227,9 +227,9 @@ TEST_F(SendIM, AComposeWindowThatNeverGetsReadyIsClosedAtTheLimit) {
 TEST_F(SendIM, AHostThatDoesNotTakeTheTypingGetsNoClickAndItsComposeWindowIsClosed) {
     Start();
     host.HangOn(nullptr, WM_SETTEXT, INFINITE, "recipient");
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true), outgoing::SendResult::kHostHung);
-    EXPECT_LT(host::MonotonicSeconds() - start, 3.0);
+    EXPECT_LT(platform::MonotonicSeconds() - start, 3.0);
     host.Release();
     ASSERT_EQ(service->ComposeWindows().size(), 1u);
     const auto compose = service->ComposeWindows()[0];
@@ -273,9 +273,9 @@ TEST_F(SendIM, WithoutTheHostsMenuItReturnsAtOnceAndTypesIntoNothing) {
     ImService::Options options;
     options.menuOpens = false;
     Start(options);
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     EXPECT_EQ(outgoing::SendIM("Buddy 1", "hi", true, kShortLimits), outgoing::SendResult::kNoMenu);
-    EXPECT_LT(host::MonotonicSeconds() - start, kShortLimits.menu + kShortLimits.compose / 2);
+    EXPECT_LT(platform::MonotonicSeconds() - start, kShortLimits.menu + kShortLimits.compose / 2);
     EXPECT_SEQUENCE(Record(), {});
     EXPECT_TRUE(service->Sent().empty());
 }

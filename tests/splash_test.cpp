@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "forms/form.h"
-#include "host/clock.h"
-#include "ui/delay.h"
+#include "platform/clock.h"
+#include "platform/pump.h"
 #include "ui/layouts/layouts.h"
 #include "ui/splash.h"
 
@@ -23,9 +23,9 @@ TEST(Pulse, GreyLevelsOfOneCycle) {
 TEST(Pulse, OneCycleHoldsForItsHoldAndEndsBlack) {
     forms::Form splash(layouts::Form1Layout());
     splash.Load();
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     ui::PulseOnce(splash, "Label1", "quillo's im/idle tools");
-    const double took = host::MonotonicSeconds() - start;
+    const double took = platform::MonotonicSeconds() - start;
     // 26 steps of the 1/64 s clock and the 0.8 s hold
     EXPECT_GE(took, 0.8 + 25.0 / 64);
     EXPECT_LT(took, 0.8 + 27.0 / 64 + 0.5);
@@ -35,12 +35,13 @@ TEST(Pulse, OneCycleHoldsForItsHoldAndEndsBlack) {
 }
 
 TEST(Delay, ATinyWaitEndsAtTheNextClockStep) {
-    const double start = host::MonotonicSeconds();
-    ui::Delay(0.0000001);
-    EXPECT_LE(host::MonotonicSeconds() - start, 2.0 / ui::kDelayClockTicksPerSecond + 0.05);
-    const double before = host::MonotonicSeconds();
-    ui::Delay(0);
-    EXPECT_LT(host::MonotonicSeconds() - before, 0.01);
+    const double start = platform::MonotonicSeconds();
+    platform::Delay(0.0000001);
+    EXPECT_LE(platform::MonotonicSeconds() - start,
+              2.0 / platform::kDelayClockTicksPerSecond + 0.05);
+    const double before = platform::MonotonicSeconds();
+    platform::Delay(0);
+    EXPECT_LT(platform::MonotonicSeconds() - before, 0.01);
 }
 
 TEST(Splash, ShowEllipticClipsTheWindowToTheEllipse) {

@@ -4,7 +4,7 @@
 #include <atomic>
 #include <thread>
 
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "host/primitives.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
@@ -218,9 +218,9 @@ TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesB
     host.ClearRecords();
     PlacePointer(kUserPointer);
 
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     EXPECT_EQ(RunToolbarMenu(ImService::kMenuIcon, 6, false, 0), outgoing::MenuResult::kNoMenu);
-    const double took = host::MonotonicSeconds() - start;
+    const double took = platform::MonotonicSeconds() - start;
 
     EXPECT_GE(took, kTestMenuLimit);
     EXPECT_LT(took, kTestMenuLimit + 2);
@@ -237,9 +237,9 @@ TEST(ToolbarMenu, WhenTheHostShowsNoMenuAnotherMenuGetsNoKeysAndThePointerComesB
 
 TEST(ToolbarMenu, WithoutAHostReturnsAtOnceAndLeavesThePointerAlone) {
     PlacePointer(kUserPointer);
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     EXPECT_EQ(RunToolbarMenu(ImService::kMenuIcon, 6, false, 0), outgoing::MenuResult::kNoHost);
-    EXPECT_LT(host::MonotonicSeconds() - start, 1.0);
+    EXPECT_LT(platform::MonotonicSeconds() - start, 1.0);
     ExpectPointerAt(kUserPointer);
 }
 

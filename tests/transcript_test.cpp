@@ -5,9 +5,10 @@
 
 #include "answer/detectors.h"
 #include "answer/transcript.h"
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "host/host_link.h"
 #include "host/primitives.h"
+#include "platform/pump.h"
 #include "host/signature.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
@@ -115,13 +116,13 @@ TEST(Transcript, AHungTranscriptReadsAsEmptyAndNothingMoreIsAskedOfTheHost) {
     const HWND rich = host::NthChild(w, host::kRichClass, 1);
     host.HangOn(rich, WM_GETTEXTLENGTH, INFINITE, "transcript");
     host.ClearRecords();
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     host::HostLink link;
     EXPECT_EQ(answer::GetIMMessage(link, w), "");
     EXPECT_TRUE(link.cut());
     // The caption read that would follow is never sent, so the whole read
     // costs one time limit.
-    EXPECT_LT(host::MonotonicSeconds() - start, host::kHostReplyLimitMs / 1000.0 + 1);
+    EXPECT_LT(platform::MonotonicSeconds() - start, host::kHostReplyLimitMs / 1000.0 + 1);
     host.Release();
     host.Flush();
     EXPECT_TRUE(testsupport::OnlyWindows(host.Records(), {w}).empty());
@@ -156,9 +157,9 @@ class DispatchCounter {
 TEST(Transcript, ReplaceAllKeepsOurWindowsAnsweringOnlyWhileItReplaces) {
     DispatchCounter counter;
     PostMessageA(counter.window, WM_APP, 0, 0);
-    hosttext::ReplaceAll("no line feed", "\n", "", host::PumpMessages);
+    hosttext::ReplaceAll("no line feed", "\n", "", platform::PumpMessages);
     EXPECT_EQ(counter.count, 0);
-    hosttext::ReplaceAll("a\nb", "\n", "", host::PumpMessages);
+    hosttext::ReplaceAll("a\nb", "\n", "", platform::PumpMessages);
     EXPECT_EQ(counter.count, 1);
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "answer/upchat.h"
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "host/host_link.h"
 #include "host/window_names.h"
 #include "hostsim/host.h"
@@ -70,9 +70,9 @@ TEST(UpChat, AHungHostHoldsUsNoLongerThanTheReplyLimitAndIsLeftAsItWas) {
         SetEnabled(host, host.frame(), false);
         SetEnabled(host, transfer.window(), true);
         host.HangOn(nullptr, 0, INFINITE, "upchat");
-        const double start = host::MonotonicSeconds();
+        const double start = platform::MonotonicSeconds();
         press();
-        EXPECT_LT(host::MonotonicSeconds() - start, host::kHostReplyLimitMs / 1000.0 + 0.5);
+        EXPECT_LT(platform::MonotonicSeconds() - start, host::kHostReplyLimitMs / 1000.0 + 0.5);
         host.Release();
         host.Flush();
         EXPECT_FALSE(Enabled(host.frame()));

@@ -4,22 +4,64 @@
 
 #include <atomic>
 #include <thread>
+#include <vector>
 
 #include "forms/form.h"
 #include "platform/units.h"
-#include "host/primitives.h"
+#include "platform/pump.h"
 #include "ui/window_behaviours.h"
 #include "support/msg_sequence.h"
 
 namespace {
 
 using ui::CentredOrigin;
-using ui::PlanShrink;
 using ui::RoundHalfEven;
-using ui::ShrinkFrame;
 using ui::ShrinkStepCount;
 
 constexpr double kScreenW = 19200, kScreenH = 15360;  // 1280 x 1024 pixels
+
+// The window's place and size once a step of the shrink has changed its left.
+struct ShrinkFrame {
+    double left, top, width, height;
+    bool operator==(const ShrinkFrame& o) const {
+        return left == o.left && top == o.top && width == o.width && height == o.height;
+    }
+};
+
+// A window that takes every size but a negative one and any height below
+// `minHeight`; it notes its frame after each step and counts the pumps.
+class ModelWindow : public ui::ShrinkTarget {
+  public:
+    explicit ModelWindow(ShrinkFrame start, double minHeight = 0)
+        : now(start), minHeight_(minHeight) {}
+    double Width() const override { return now.width; }
+    double Height() const override { return now.height; }
+    void SetWidth(double w) override {
+        if (w >= 0) now.width = w;
+    }
+    void SetHeight(double h) override {
+        if (h >= minHeight_) now.height = h;
+    }
+    // The left is the last change of every step.
+    void SetLeft(double left) override {
+        now.left = left;
+        frames.push_back(now);
+    }
+    void SetTop(double top) override { now.top = top; }
+    void Pump() override { ++pumps; }
+    ShrinkFrame now;
+    std::vector<ShrinkFrame> frames;
+    int pumps = 0;
+
+  private:
+    double minHeight_;
+};
+
+std::vector<ShrinkFrame> PlanShrink(ShrinkFrame start, double screenWidth, double screenHeight) {
+    ModelWindow window(start);
+    ui::RunShrink(window, screenWidth, screenHeight);
+    return window.frames;
+}
 
 TEST(ShrinkArithmetic, RoundsHalvesToEvenAndHalvesPlacesTowardsZero) {
     struct Case {
@@ -77,27 +119,11 @@ TEST(ShrinkArithmetic, SmallWindowsAndWindowsLargerThanTheScreen) {
     EXPECT_EQ(tall.front().top, -50);
 }
 
-// A window that refuses every height below 1500 and counts the pumps.
-class StubbornWindow : public ui::ShrinkTarget {
-  public:
-    double Width() const override { return width; }
-    double Height() const override { return height; }
-    void SetWidth(double w) override { width = w; }
-    void SetHeight(double h) override {
-        if (h >= 1500) height = h;
-    }
-    void SetLeft(double) override {}
-    void SetTop(double) override {}
-    void Pump() override { ++pumps; }
-    double width = 7185, height = 2100;
-    int pumps = 0;
-};
-
 TEST(ShrinkArithmetic, ARefusedStepIsSkippedAndTheShrinkGoesOn) {
-    StubbornWindow window;
+    ModelWindow window({0, 0, 7185, 2100}, 1500);  // no height below 1500
     ui::RunShrink(window, kScreenW, kScreenH);
-    EXPECT_EQ(window.height, 1500);
-    EXPECT_EQ(window.width, 7185 - 35 * 120);  // all n = 35 steps ran
+    EXPECT_EQ(window.now.height, 1500);
+    EXPECT_EQ(window.now.width, 7185 - 35 * 120);  // all n = 35 steps ran
     EXPECT_EQ(window.pumps, 3 * 35);
 }
 
@@ -159,7 +185,7 @@ TEST(WindowBehaviours, StayOnTopMinimizeAndACaptionDragByTheMouse) {
     });
     testsupport::PumpUntil([&] { return done.load(); }, 10);
     hand.join();
-    host::Pause(0.2);
+    platform::Pause(0.2);
     RECT after;
     GetWindowRect(form.Hwnd(), &after);
     EXPECT_EQ(after.left - before.left, 80);

@@ -3,8 +3,8 @@
 #include "answer/cycle.h"
 #include "answer/upchat.h"
 #include "hosttext/record_line.h"
+#include "platform/pump.h"
 #include "ui/layouts/layouts.h"
-#include "ui/end_program.h"
 #include "ui/main_window_controls.h"
 #include "ui/notice.h"
 #include "ui/window_behaviours.h"
@@ -99,7 +99,7 @@ void MainWindow::Label9_Click() {
 
 void MainWindow::CloseWithShrink() {
     ui::ShrinkAndCenter(form_);
-    ui::EndProgram();
+    platform::EndProgram();
 }
 
 void MainWindow::Label6_Click() {
@@ -109,7 +109,7 @@ void MainWindow::Label8_Click() {
     CloseWithShrink();
 }
 void MainWindow::Label2_Click() {
-    ui::EndProgram();
+    platform::EndProgram();
 }
 
 void MainWindow::ShowOnlyLabel8() {

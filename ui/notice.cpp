@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/window_class.h"
+
 namespace ui {
 namespace {
 
@@ -24,18 +26,6 @@ LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void RegisterNoticeClass(HINSTANCE instance) {
-    WNDCLASSA wc = {};
-    if (GetClassInfoA(instance, kNoticeClass, &wc)) return;
-    wc = {};
-    wc.lpfnWndProc = NoticeProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kNoticeClass;
-    RegisterClassA(&wc);
-}
-
 HWND Child(HWND parent, const char* cls, const std::string& text, DWORD style, int id, RECT r) {
     const HWND child = CreateWindowExA(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, r.left,
                                        r.top, r.right - r.left, r.bottom - r.top, parent,
@@ -51,7 +41,8 @@ HWND Child(HWND parent, const char* cls, const std::string& text, DWORD style, i
 
 void ShowNotice(const std::string& title, const std::string& text) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    RegisterNoticeClass(instance);
+    platform::RegisterWindowClass(kNoticeClass, NoticeProc,
+                                  reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     const DWORD exStyle = WS_EX_TOPMOST | WS_EX_DLGMODALFRAME;
     const int clientHeight = kMargin * 3 + kTextHeight + kButtonHeight;

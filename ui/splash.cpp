@@ -2,7 +2,8 @@
 
 #include <windows.h>
 
-#include "ui/delay.h"
+#include "platform/gdi.h"
+#include "platform/pump.h"
 #include "ui/splash_controls.h"
 
 namespace ui {
@@ -14,21 +15,11 @@ constexpr int kEllipseRight = 225, kEllipseBottom = 250;  // pixels
 constexpr double kFadeStepDelay = 0.0000001;
 constexpr double kHoldDelay = 0.8;
 constexpr int kFadeFirst = 64, kFadeStride = 5;
+// Steps of each fade: n = 64, 59, ..., 4 in, and back out.
+constexpr size_t kFadeSteps = (kFadeFirst - 1) / kFadeStride + 1;
 
 int GreyForStep(int n) {
     return 255 - (4 * n - 1);
-}
-
-std::vector<int> FadeIn() {
-    std::vector<int> levels;
-    for (int n = kFadeFirst; n >= 1; n -= kFadeStride) levels.push_back(GreyForStep(n));
-    return levels;
-}
-
-std::vector<int> FadeOut() {
-    std::vector<int> levels;
-    for (int n = 1; n <= kFadeFirst; n += kFadeStride) levels.push_back(GreyForStep(n));
-    return levels;
 }
 
 COLORREF Grey(int v) {
@@ -38,18 +29,17 @@ COLORREF Grey(int v) {
 }  // namespace
 
 std::vector<int> PulseGreyLevels() {
-    std::vector<int> levels = FadeIn();
-    const std::vector<int> out = FadeOut();
-    levels.insert(levels.end(), out.begin(), out.end());
+    std::vector<int> levels;
+    for (int n = kFadeFirst; n >= 1; n -= kFadeStride) levels.push_back(GreyForStep(n));
+    for (int n = 1; n <= kFadeFirst; n += kFadeStride) levels.push_back(GreyForStep(n));
     levels.push_back(0);
     return levels;
 }
 
 void ShowElliptic(forms::Form& form) {
     form.Show();
-    // Once set, the region belongs to the window system.
-    HRGN region = CreateEllipticRgn(0, 0, kEllipseRight, kEllipseBottom);
-    if (region && !SetWindowRgn(form.Hwnd(), region, TRUE)) DeleteObject(region);
+    platform::Region region(CreateEllipticRgn(0, 0, kEllipseRight, kEllipseBottom));
+    if (region && SetWindowRgn(form.Hwnd(), region, TRUE)) region.Release();
 }
 
 void PulseOnce(forms::Form& form, const std::string& label, const std::string& text) {
@@ -58,16 +48,14 @@ void PulseOnce(forms::Form& form, const std::string& label, const std::string& t
     form.SetOpaque(label, false);
     form.SetAutoSize(label, true);
     form.SetBackColour(RGB(0, 0, 0));
-    for (int v : FadeIn()) {
-        form.SetForeColour(label, Grey(v));
-        Delay(kFadeStepDelay);
+    const std::vector<int> levels = PulseGreyLevels();
+    for (size_t step = 0; step < levels.size(); ++step) {
+        form.SetForeColour(label, Grey(levels[step]));
+        // The closing black is not waited on: the next pulse starts from it.
+        if (step + 1 == levels.size()) break;
+        platform::Delay(kFadeStepDelay);
+        if (step + 1 == kFadeSteps) platform::Delay(kHoldDelay);
     }
-    Delay(kHoldDelay);
-    for (int v : FadeOut()) {
-        form.SetForeColour(label, Grey(v));
-        Delay(kFadeStepDelay);
-    }
-    form.SetForeColour(label, Grey(0));
 }
 
 void PulseLabel(forms::Form& form, const std::string& label, const std::string& text) {

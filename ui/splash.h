@@ -7,7 +7,7 @@
 
 namespace ui {
 
-// The grey levels of one pulse of the splash title, in order: the fade-in,
+// The grey levels one pulse of the splash title shows, in order: the fade-in,
 // then (after the hold at the last fade-in level) the fade-out, then black.
 std::vector<int> PulseGreyLevels();
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "platform/pump.h"
 #include "platform/units.h"
-#include "host/primitives.h"
 
 namespace ui {
 namespace {
@@ -28,7 +28,7 @@ class FormTarget : public ShrinkTarget {
     void SetTop(double top) override {
         Change([&](forms::TwipRect& b) { b.top = Whole(top); });
     }
-    void Pump() override { host::PumpMessages(); }
+    void Pump() override { platform::PumpMessages(); }
 
   private:
     static int Whole(double twips) { return static_cast<int>(RoundHalfEven(twips)); }
@@ -40,32 +40,6 @@ class FormTarget : public ShrinkTarget {
         form_.SetBounds(bounds);
     }
     forms::Form& form_;
-};
-
-// A window that takes every size it is given except a negative one.
-class ModelTarget : public ShrinkTarget {
-  public:
-    explicit ModelTarget(ShrinkFrame start) : now_(start) {}
-    double Width() const override { return now_.width; }
-    double Height() const override { return now_.height; }
-    void SetWidth(double width) override {
-        if (width >= 0) now_.width = width;
-    }
-    void SetHeight(double height) override {
-        if (height >= 0) now_.height = height;
-    }
-    // The left is the last change of every step.
-    void SetLeft(double left) override {
-        now_.left = left;
-        frames_.push_back(now_);
-    }
-    void SetTop(double top) override { now_.top = top; }
-    void Pump() override {}
-    std::vector<ShrinkFrame> frames() const { return frames_; }
-
-  private:
-    ShrinkFrame now_;
-    std::vector<ShrinkFrame> frames_;
 };
 
 }  // namespace
@@ -116,12 +90,6 @@ void RunShrink(ShrinkTarget& target, double screenWidth, double screenHeight) {
         if (target.Height() <= kShrinkStopHeight) return;
         target.Pump();
     }
-}
-
-std::vector<ShrinkFrame> PlanShrink(ShrinkFrame start, double screenWidth, double screenHeight) {
-    ModelTarget model(start);
-    RunShrink(model, screenWidth, screenHeight);
-    return model.frames();
 }
 
 void ShrinkAndCenter(forms::Form& form) {

@@ -3,9 +3,6 @@
 // minimise, and shrink away before the program ends.
 #include <windows.h>
 
-#include <functional>
-#include <vector>
-
 #include "forms/form.h"
 
 namespace ui {
@@ -41,9 +38,9 @@ int ShrinkStepCount(double height);
 // the difference rounded half-even, then halved towards zero.
 int CentredOrigin(double screen, double size);
 
-// Something the shrink can work on: a real form, or a model of one. Sizes
-// and places are in twips; a setter may refuse its value (the window keeps
-// its old one) and the shrink carries on.
+// Something the shrink can work on: a real form (ShrinkAndCenter), or a model
+// of one. Sizes and places are in twips; a setter may refuse its value (the
+// window keeps its old one) and the shrink carries on.
 class ShrinkTarget {
   public:
     virtual ~ShrinkTarget() = default;
@@ -58,17 +55,5 @@ class ShrinkTarget {
 
 // The shrink itself, on any target, for a screen of the given size in twips.
 void RunShrink(ShrinkTarget& target, double screenWidth, double screenHeight);
-
-// One state of the window after a change during the shrink.
-struct ShrinkFrame {
-    double left, top, width, height;
-    bool operator==(const ShrinkFrame& o) const {
-        return left == o.left && top == o.top && width == o.width && height == o.height;
-    }
-};
-
-// The frames a window that accepts every non-negative size goes through, one
-// per step (after its last change, the left), starting from `start`.
-std::vector<ShrinkFrame> PlanShrink(ShrinkFrame start, double screenWidth, double screenHeight);
 
 }  // namespace ui

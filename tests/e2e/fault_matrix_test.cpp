@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "hostsim/command_channel.h"
 #include "hostsim/im_service.h"
 #include "support/dispatch_watch.h"
@@ -248,7 +248,7 @@ class FaultMatrix : public ::testing::TestWithParam<CellName> {
             EXPECT_TRUE(PointerParked());
         }
         const size_t mark = session_.events().Mark();
-        const double start = host::MonotonicSeconds();
+        const double start = platform::MonotonicSeconds();
 
         Arm(row, column);
         const POINT pointer = Pull(row, faulted);
@@ -288,7 +288,7 @@ class FaultMatrix : public ::testing::TestWithParam<CellName> {
                 << Describe(session_.events().Since(mark));
         }
         EXPECT_TRUE(WaitUntil([&] { return !Waiting(next) && !Waiting(faulted); }, kAnswerLimit));
-        const double stall = watch_->LongestGap(start, host::MonotonicSeconds());
+        const double stall = watch_->LongestGap(start, platform::MonotonicSeconds());
         // Whatever is still armed is disarmed before the checks.
         EXPECT_TRUE(session_.Tell("release"));
 
@@ -323,7 +323,7 @@ class FaultMatrix : public ::testing::TestWithParam<CellName> {
 
         std::printf("%-34s longest stall %.2f s, cell took %.1f s\n",
                     (std::string(row.name) + ", " + kColumnNames[column]).c_str(), stall,
-                    host::MonotonicSeconds() - start);
+                    platform::MonotonicSeconds() - start);
         std::fflush(stdout);
         return stall;
     }

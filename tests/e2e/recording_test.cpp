@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "hostsim/command_channel.h"
 #include "support/files.h"
 #include "support/session.h"
@@ -107,9 +107,9 @@ TEST_F(Recording, AMenuThatStaysBrokenTakesThePointerAtMostOnceAMinute) {
     // one once it is over.
     const double offsets[] = {0, 12, 25, 40, 55, 65, kMenuWait + kPointerRest + 4};
     std::vector<std::string> who;
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     for (double at : offsets) {
-        WaitUntil([] { return false; }, at - (host::MonotonicSeconds() - start));
+        WaitUntil([] { return false; }, at - (platform::MonotonicSeconds() - start));
         who.push_back("pal " + std::to_string(who.size() + 1));
         ASSERT_TRUE(session.DeliverIM(who.back(), "are you there?"));
     }

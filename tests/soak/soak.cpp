@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "host/clock.h"
+#include "platform/clock.h"
 #include "soak_account.h"
 #include "soak_plan.h"
 #include "support/process_figures.h"
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
     Reading early, late;
     soak::Account account;
     size_t mark = session.events().Mark();
-    const double wall0 = host::MonotonicSeconds();
+    const double wall0 = platform::MonotonicSeconds();
     const double cpu0 = e2e::CpuSeconds(program);
     int delivered = 0;
     for (const auto& burst : plan.bursts) {
@@ -157,14 +157,14 @@ int main(int argc, char** argv) {
         if (delivered == firstReading) early = Read(program, delivered);
         if (delivered / kProgressEvery > before / kProgressEvery) {
             std::printf("soak: %d of %d messages, %.1f min\n", delivered, count,
-                        (host::MonotonicSeconds() - wall0) / 60);
+                        (platform::MonotonicSeconds() - wall0) / 60);
             std::fflush(stdout);
         }
     }
     e2e::Settle(kFinalWatch);
     account.AddLateEvents(session.events().Since(mark));
     const double cpuShare =
-        100.0 * (e2e::CpuSeconds(program) - cpu0) / (host::MonotonicSeconds() - wall0);
+        100.0 * (e2e::CpuSeconds(program) - cpu0) / (platform::MonotonicSeconds() - wall0);
     late = Read(program, delivered);
     const std::vector<std::string> senders =
         e2e::ListItems(e2e::ChildAt(main, e2e::places::kSenders));
@@ -185,7 +185,7 @@ int main(int argc, char** argv) {
     std::printf(
         "\nsoak: %d instant messages from 50 senders in %zu bursts of 1 to 10, "
         "%.1f min\n\n",
-        count, plan.bursts.size(), (host::MonotonicSeconds() - wall0) / 60);
+        count, plan.bursts.size(), (platform::MonotonicSeconds() - wall0) / 60);
     std::printf("| figure | value |\n|---|---|\n");
     std::printf("| delivered | %d |\n", t.delivered);
     std::printf("| logged | %d |\n", t.logged);

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "host/primitives.h"
+#include "platform/pump.h"
 
 namespace testsupport {
 
@@ -57,7 +57,7 @@ void ExpectSequence(const std::vector<hostsim::Record>& records,
 
 void Settle(hostsim::Host& host) {
     host.Flush();
-    host::PumpMessages();
+    platform::PumpMessages();
 }
 
 }  // namespace testsupport

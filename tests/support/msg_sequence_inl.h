@@ -1,16 +1,16 @@
 #pragma once
-#include "host/clock.h"
-#include "host/primitives.h"
+#include "platform/clock.h"
+#include "platform/pump.h"
 
 namespace testsupport {
 
 template <typename Predicate>
 bool PumpUntil(Predicate done, double seconds) {
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     while (!done()) {
-        if (host::MonotonicSeconds() - start > seconds) return false;
-        host::PumpMessages();
-        host::WaitForMessageOrTimeout(0.01);
+        if (platform::MonotonicSeconds() - start > seconds) return false;
+        platform::PumpMessages();
+        platform::WaitForMessageOrTimeout(0.01);
     }
     return true;
 }

@@ -1,7 +1,7 @@
 #include "support/desktop.h"
 
-#include "host/clock.h"
-#include "host/primitives.h"
+#include "platform/clock.h"
+#include "platform/pump.h"
 
 namespace e2e {
 namespace {
@@ -128,31 +128,34 @@ ChildProcess::ChildProcess(const std::string& program, const std::string& argume
     std::string commandLine = "\"" + program + "\" " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                   nullptr, &startup, &info_);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info))
+        return;
+    process_.Reset(info.hProcess);
+    const platform::KernelObject firstThread(info.hThread);  // never used: closed here
+    id_ = info.dwProcessId;
 }
 
 ChildProcess::~ChildProcess() {
-    if (!info_.hProcess) return;
-    TerminateProcess(info_.hProcess, 0);
-    WaitForSingleObject(info_.hProcess, kEndWaitMs);
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
+    if (!process_) return;
+    TerminateProcess(process_, 0);
+    WaitForSingleObject(process_, kEndWaitMs);
 }
 
 void ChildProcess::Kill() {
     if (!running()) return;
-    TerminateProcess(info_.hProcess, 1);
-    WaitForSingleObject(info_.hProcess, kEndWaitMs);
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, kEndWaitMs);
 }
 
 bool ChildProcess::WaitForExit(double seconds) const {
-    return info_.hProcess &&
-           WaitForSingleObject(info_.hProcess, static_cast<DWORD>(seconds * 1000)) == WAIT_OBJECT_0;
+    return process_ &&
+           WaitForSingleObject(process_, static_cast<DWORD>(seconds * 1000)) == WAIT_OBJECT_0;
 }
 
 bool ChildProcess::running() const {
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
 std::string BuildRoot() {
@@ -171,11 +174,11 @@ std::string BuildRoot() {
 }
 
 bool WaitUntil(const std::function<bool()>& done, double seconds) {
-    const double start = host::MonotonicSeconds();
+    const double start = platform::MonotonicSeconds();
     while (!done()) {
-        if (host::MonotonicSeconds() - start > seconds) return false;
-        host::PumpMessages();
-        host::WaitForMessageOrTimeout(kPollSeconds);
+        if (platform::MonotonicSeconds() - start > seconds) return false;
+        platform::PumpMessages();
+        platform::WaitForMessageOrTimeout(kPollSeconds);
     }
     return true;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/owner.h"
+
 namespace e2e {
 
 // A place in a window's client area as the layouts give it, in twips.
@@ -20,14 +22,15 @@ class ChildProcess {
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
     bool running() const;
-    DWORD id() const { return info_.dwProcessId; }
+    DWORD id() const { return id_; }
     // Ends it at once, as a crash or a power cut would, and waits until it has gone.
     void Kill();
     // Waits up to `seconds` for it to end by itself.
     bool WaitForExit(double seconds) const;
 
   private:
-    PROCESS_INFORMATION info_{};
+    platform::KernelObject process_;
+    DWORD id_ = 0;
 };
 
 // The folder the programs under test were built into: the nearest one above

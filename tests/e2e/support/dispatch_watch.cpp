@@ -26,8 +26,8 @@ DispatchWatch::DispatchWatch(HWND window) {
     const DWORD threadId = GetWindowThreadProcessId(window, &processId);
     char name[64];
     std::snprintf(name, sizeof name, "%s%lu", kDispatchRecordPrefix, processId);
-    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                  sizeof(DispatchRecord), name);
+    mapping_.Reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(DispatchRecord), name));
     if (mapping_) {
         record_ = static_cast<DispatchRecord*>(
             MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(DispatchRecord)));
@@ -56,7 +56,6 @@ DispatchWatch::~DispatchWatch() {
     if (hook_) UnhookWindowsHookEx(hook_);
     if (dll_) FreeLibrary(dll_);
     if (record_) UnmapViewOfFile(record_);
-    if (mapping_) CloseHandle(mapping_);
 }
 
 double DispatchWatch::LongestGap(double from, double to) const {

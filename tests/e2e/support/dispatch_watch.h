@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "dispatch_watch/dispatch_record.h"
+#include "platform/owner.h"
 
 namespace e2e {
 
@@ -26,12 +27,12 @@ class DispatchWatch {
     // Empty when the watch is on; otherwise what went wrong.
     const std::string& problem() const { return problem_; }
     // The longest stretch, in seconds, between `from` and `to`
-    // (host::MonotonicSeconds) in which the thread took no message.
+    // (platform::MonotonicSeconds) in which the thread took no message.
     double LongestGap(double from, double to) const;
 
   private:
     std::string problem_;
-    HANDLE mapping_ = nullptr;
+    platform::KernelObject mapping_;  // closed once the destructor has unmapped the view
     DispatchRecord* record_ = nullptr;
     HMODULE dll_ = nullptr;
     HHOOK hook_ = nullptr;

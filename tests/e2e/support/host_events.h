@@ -12,7 +12,7 @@ struct HostEvent {
     std::string kind;  // opened, closed, sent-im, chat, transfer
     std::string a;     // KIND of window, recipient, chat line, start|end
     std::string b;     // caption, text sent
-    double at = 0;     // the host's clock (host::MonotonicSeconds) when it happened
+    double at = 0;     // the host's clock (platform::MonotonicSeconds) when it happened
 };
 
 class HostEvents {

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/owner.h"
+
 namespace e2e {
 namespace {
 
@@ -24,20 +26,9 @@ constexpr size_t kPebGdiTable = 0xF8;
 constexpr size_t kPebGdiTable = 0x94;
 #endif
 
-class ProcessHandle {
-  public:
-    explicit ProcessHandle(DWORD processId)
-        : handle_(OpenProcess(kQueryRights, FALSE, processId)) {}
-    ~ProcessHandle() {
-        if (handle_) CloseHandle(handle_);
-    }
-    ProcessHandle(const ProcessHandle&) = delete;
-    ProcessHandle& operator=(const ProcessHandle&) = delete;
-    operator HANDLE() const { return handle_; }
-
-  private:
-    HANDLE handle_;
-};
+platform::KernelObject OpenForQuery(DWORD processId) {
+    return platform::KernelObject(OpenProcess(kQueryRights, FALSE, processId));
+}
 
 double Seconds(const FILETIME& t) {
     return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e7;
@@ -103,27 +94,26 @@ BOOL CALLBACK CountTree(HWND window, LPARAM param) {
 }  // namespace
 
 double CpuSeconds(DWORD processId) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    const platform::File snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (!snapshot) return 0;
     double total = 0;
     THREADENTRY32 entry = {};
     entry.dwSize = sizeof entry;
     for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
         if (entry.th32OwnerProcessID != processId) continue;
-        HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
+        const platform::KernelObject thread(
+            OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID));
         if (!thread) continue;
         FILETIME created, ended, kernel, user;
         if (GetThreadTimes(thread, &created, &ended, &kernel, &user)) {
             total += Seconds(kernel) + Seconds(user);
         }
-        CloseHandle(thread);
     }
-    CloseHandle(snapshot);
     return total;
 }
 
 ObjectCount GdiObjects(DWORD processId) {
-    ProcessHandle process(processId);
+    const platform::KernelObject process = OpenForQuery(processId);
     if (!process) return {};
     const long count = GuiResources(process, GR_GDIOBJECTS);
     if (count >= 0) return {count, "GetGuiResources"};
@@ -131,7 +121,7 @@ ObjectCount GdiObjects(DWORD processId) {
 }
 
 ObjectCount UserObjects(DWORD processId) {
-    ProcessHandle process(processId);
+    const platform::KernelObject process = OpenForQuery(processId);
     if (!process) return {};
     const long count = GuiResources(process, GR_USEROBJECTS);
     if (count >= 0) return {count, "GetGuiResources"};
@@ -145,7 +135,7 @@ ObjectCount UserObjects(DWORD processId) {
 }
 
 double PrivateBytes(DWORD processId) {
-    ProcessHandle process(processId);
+    const platform::KernelObject process = OpenForQuery(processId);
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
     if (!process ||

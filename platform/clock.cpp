@@ -1,10 +1,10 @@
-#include "host/clock.h"
+#include "platform/clock.h"
 
 #include <windows.h>
 
 #include <cmath>
 
-namespace host {
+namespace platform {
 
 double MonotonicSeconds() {
     LARGE_INTEGER frequency, counter;
@@ -22,4 +22,8 @@ void WaitForMessageOrTimeout(double seconds) {
     MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
-}  // namespace host
+double DelayClock() {
+    return std::floor(MonotonicSeconds() * kDelayClockTicksPerSecond) / kDelayClockTicksPerSecond;
+}
+
+}  // namespace platform
