@@ -18,7 +18,7 @@ struct BackoffLimits {
 // Lives as long as the main window; times are on the monotonic clock.
 class Backoff {
   public:
-    explicit Backoff(BackoffLimits limits = {}) : limits_(limits) {}
+    explicit Backoff(const BackoffLimits& limits = {}) : limits_(limits) {}
 
     bool MayAskHost(double now) const { return now >= askAfter_; }
     bool MayParkPointer(double now) const { return now >= parkAfter_; }

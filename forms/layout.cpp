@@ -5,7 +5,7 @@
 
 namespace forms {
 
-ControlLayout Label(std::string name, TwipRect place, std::string caption, FontStyle font) {
+ControlLayout Label(std::string name, const TwipRect& place, std::string caption, FontStyle font) {
     ControlLayout c;
     c.kind = Kind::Label;
     c.name = std::move(name);
@@ -15,7 +15,7 @@ ControlLayout Label(std::string name, TwipRect place, std::string caption, FontS
     return c;
 }
 
-ControlLayout Image(std::string name, TwipRect place, int picture) {
+ControlLayout Image(std::string name, const TwipRect& place, int picture) {
     ControlLayout c;
     c.kind = Kind::Image;
     c.name = std::move(name);
@@ -35,7 +35,7 @@ ControlLayout Line(std::string name, POINT from, POINT to) {
     return c;
 }
 
-ControlLayout Button(std::string name, TwipRect place, std::string caption, FontStyle font,
+ControlLayout Button(std::string name, const TwipRect& place, std::string caption, FontStyle font,
                      int picture) {
     ControlLayout c;
     c.kind = Kind::Button;
@@ -47,7 +47,7 @@ ControlLayout Button(std::string name, TwipRect place, std::string caption, Font
     return c;
 }
 
-ControlLayout TextBox(std::string name, TwipRect place, std::string text, FontStyle font,
+ControlLayout TextBox(std::string name, const TwipRect& place, std::string text, FontStyle font,
                       bool multiLine) {
     ControlLayout c;
     c.kind = Kind::TextBox;
@@ -59,7 +59,7 @@ ControlLayout TextBox(std::string name, TwipRect place, std::string text, FontSt
     return c;
 }
 
-ControlLayout ListBox(std::string name, TwipRect place, FontStyle font) {
+ControlLayout ListBox(std::string name, const TwipRect& place, FontStyle font) {
     ControlLayout c;
     c.kind = Kind::ListBox;
     c.name = std::move(name);

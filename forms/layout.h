@@ -61,11 +61,11 @@ struct ControlLayout {
     int picture = 0;
     bool multiLine = false;  // text boxes only
 
-    ControlLayout& Fore(Colour c) {
+    ControlLayout& Fore(const Colour& c) {
         fore = c;
         return *this;
     }
-    ControlLayout& Back(Colour c) {
+    ControlLayout& Back(const Colour& c) {
         back = c;
         return *this;
     }
@@ -95,14 +95,14 @@ struct ControlLayout {
     }
 };
 
-ControlLayout Label(std::string name, TwipRect place, std::string caption, FontStyle font);
-ControlLayout Image(std::string name, TwipRect place, int picture);
+ControlLayout Label(std::string name, const TwipRect& place, std::string caption, FontStyle font);
+ControlLayout Image(std::string name, const TwipRect& place, int picture);
 ControlLayout Line(std::string name, POINT from, POINT to);
-ControlLayout Button(std::string name, TwipRect place, std::string caption, FontStyle font,
+ControlLayout Button(std::string name, const TwipRect& place, std::string caption, FontStyle font,
                      int picture);
-ControlLayout TextBox(std::string name, TwipRect place, std::string text, FontStyle font,
+ControlLayout TextBox(std::string name, const TwipRect& place, std::string text, FontStyle font,
                       bool multiLine);
-ControlLayout ListBox(std::string name, TwipRect place, FontStyle font);
+ControlLayout ListBox(std::string name, const TwipRect& place, FontStyle font);
 
 struct TimerLayout {
     std::string name;

@@ -96,9 +96,11 @@ HWND HoldReturn(const PendingReturn& pending) {
     const HWND window = CreateWindowExA(0, kReturnClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                         GetModuleHandleA(nullptr), nullptr);
     if (window) {
+        // Freed by the window itself, at WM_NCDESTROY.
         SetWindowLongPtrA(window, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(new PendingReturn(pending)));
     }
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the window owns it
     return window;
 }
 

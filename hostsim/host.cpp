@@ -251,7 +251,7 @@ Host::~Host() {
     CloseHandle(release_);
 }
 
-void Host::ThreadMain(Options options) {
+void Host::ThreadMain(const Options& options) {
     threadId_ = GetCurrentThreadId();
     tCurrentHost = this;
     RegisterHostClasses();

@@ -129,7 +129,7 @@ class Host {
         std::function<void()> goes;
         std::string step;
     };
-    void ThreadMain(Options options);
+    void ThreadMain(const Options& options);
     void Arm(Trap trap);
     void BuildFrame(const Options& options);
 

@@ -19,6 +19,8 @@ void WaitForMessageOrTimeout(double seconds) {
     const double ms = std::ceil(seconds * 1000.0);
     const DWORD timeout = ms >= 0x7fffffff ? 0x7fffffff : static_cast<DWORD>(ms);
     // MWMO_INPUTAVAILABLE: wake for anything already queued, not only for new arrivals.
+    // No handles to wait on, so none is passed.
+    // cppcheck-suppress nullPointer
     MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 

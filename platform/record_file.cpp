@@ -69,9 +69,9 @@ std::string LocalTimestamp() {
     SYSTEMTIME t{};
     GetLocalTime(&t);
     char text[32];
-    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear, t.wMonth, t.wDay,
-                  t.wHour, t.wMinute, t.wSecond);
-    return text;
+    const int n = std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", t.wYear,
+                                t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond);
+    return n > 0 ? std::string(text) : std::string();
 }
 
 std::string SystemErrorText(unsigned long code) {

@@ -81,8 +81,9 @@ class VersionInfo {
     }
 
   private:
+    using QueryValue = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
     std::vector<char> block_;
-    BOOL(WINAPI* query_)(LPCVOID, LPCSTR, LPVOID*, PUINT) = nullptr;
+    QueryValue query_ = nullptr;
 };
 
 TEST(ProgramResources, VersionBlockNamesTheProgram) {

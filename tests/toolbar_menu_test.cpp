@@ -181,7 +181,8 @@ class ForeignMenu {
     }
     static LRESULT CALLBACK OwnerProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
         auto* self = reinterpret_cast<ForeignMenu*>(GetWindowLongPtrA(w, GWLP_USERDATA));
-        if (m == WM_ENTERIDLE && wp == MSGF_MENU && self && !self->window_) {
+        if (!self) return DefWindowProcA(w, m, wp, lp);
+        if (m == WM_ENTERIDLE && wp == MSGF_MENU && !self->window_) {
             self->window_ = reinterpret_cast<HWND>(lp);
         }
         return CallWindowProcA(self->original_, w, m, wp, lp);

@@ -32,7 +32,7 @@ struct ShrinkFrame {
 // `minHeight`; it notes its frame after each step and counts the pumps.
 class ModelWindow : public ui::ShrinkTarget {
   public:
-    explicit ModelWindow(ShrinkFrame start, double minHeight = 0)
+    explicit ModelWindow(const ShrinkFrame& start, double minHeight = 0)
         : now(start), minHeight_(minHeight) {}
     double Width() const override { return now.width; }
     double Height() const override { return now.height; }

@@ -16,11 +16,11 @@ using namespace main_window_controls;
 using forms::Event;
 
 MainWindow::MainWindow(forms::Form& form, std::function<void()> popOptions,
-                       AnsweringSettings settings)
+                       const AnsweringSettings& settings)
     : form_(form),
       popOptions_(std::move(popOptions)),
       messageLogExtent_(form, kMessageLog),
-      recordFile_(std::move(settings.recordPath)),
+      recordFile_(settings.recordPath),
       sendLimits_(settings.send),
       backoff_(settings.backoff) {
     form_.On(forms::kForm, Event::Load, [this] { Form_Load(); });

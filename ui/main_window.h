@@ -28,7 +28,7 @@ class MainWindow {
     // Binds the handlers to `form` (the main window); `popOptions` pops up the
     // options menu at the pointer.
     MainWindow(forms::Form& form, std::function<void()> popOptions,
-               AnsweringSettings settings = {});
+               const AnsweringSettings& settings = {});
 
     void Form_Load();
     void Command1_Click();
