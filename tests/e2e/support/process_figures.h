@@ -23,8 +23,11 @@ ObjectCount GdiObjects(DWORD processId);
 // USER objects: GetGuiResources; under Wine the process's windows, message-only
 // windows and every child included.
 ObjectCount UserObjects(DWORD processId);
-// Private bytes (PrivateUsage); under Wine, which leaves it 0, the commit
-// charge (PagefileUsage), which Windows gives the same value. -1 when unreadable.
+// Private bytes (PrivateUsage); under Wine, which leaves it 0, PagefileUsage,
+// which Windows gives the same value and Wine takes from Linux's count of the
+// process's resident anonymous memory (RssAnon and VmSwap in
+// /proc/PID/status): Wine's Unix side, its glibc heap among it, counts too.
+// -1 when unreadable.
 double PrivateBytes(DWORD processId);
 
 }  // namespace e2e
