@@ -185,7 +185,8 @@ TEST_F(MainWindowTest, ImsOffAndOnSendTheIdlerTextToTheHostsSpecialRecipients) {
             },
             kWindowLimit))
             << "a compose or conversation window was left standing\n"
-            << Describe(session_->events().Since(mark));
+            << Describe(session_->events().Since(mark)) << "host's windows:\n"
+            << DescribeChildren(mdi);
     }
     EXPECT_FALSE(FindTopWindow(session_->programId(), nullptr, "Form3", true))
         << "the menu's holder window became visible";

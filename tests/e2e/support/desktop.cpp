@@ -216,6 +216,16 @@ std::string DescribeWindows(DWORD processId) {
     return out.empty() ? "  (no visible window)\n" : out;
 }
 
+std::string DescribeChildren(HWND parent) {
+    std::string out;
+    for (HWND w = FindWindowExA(parent, nullptr, nullptr, nullptr); w;
+         w = FindWindowExA(parent, w, nullptr, nullptr)) {
+        out += "  " + ClassOf(w) + " \"" + WindowText(w) + "\"" +
+               (IsWindowVisible(w) ? "" : " (hidden)") + "\n";
+    }
+    return out.empty() ? "  (no child window)\n" : out;
+}
+
 HWND ChildAt(HWND form, const Twips& place) {
     Children c{form, {}};
     EnumChildWindows(form, CollectChild, reinterpret_cast<LPARAM>(&c));

@@ -53,6 +53,8 @@ std::vector<HWND> TopWindows(DWORD processId);
 // The visible top-level windows of a process, one "class \"caption\"" a
 // line, for failure messages.
 std::string DescribeWindows(DWORD processId);
+// The direct children of a window, one "class \"caption\"" a line.
+std::string DescribeChildren(HWND parent);
 
 // The direct child window of `form` that lies exactly at a layout place
 // (within a pixel), or null.
