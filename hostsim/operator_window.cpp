@@ -195,6 +195,21 @@ void OperatorWindow::Poll() {
         log_.Write("sent-im", im.recipient, im.text, im.at);
         Show("sent IM to \"" + im.recipient + "\": " + EscapeField(im.text));
     }
+    // The conversations the host opened for what it sent, followed like the
+    // windows it was told to open; one that came and went between two polls
+    // is still told.
+    const auto conversations = ims_->Conversations();
+    for (; conversationsSeen_ < conversations.size(); ++conversationsSeen_) {
+        const HWND w = conversations[conversationsSeen_];
+        char caption[256] = "";
+        GetWindowTextA(w, caption, sizeof caption);
+        if (IsWindow(w)) {
+            Track(w, "conversation", caption);
+        } else {
+            log_.Write("opened", "conversation", "");
+            log_.Write("closed", "conversation", "");
+        }
+    }
     const auto clicks = ims_->ToolbarClicks();
     for (; toolbarClicksSeen_ < clicks.size(); ++toolbarClicksSeen_) {
         log_.Write("toolbar", "click", "", clicks[toolbarClicksSeen_]);

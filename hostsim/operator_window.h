@@ -60,6 +60,7 @@ class OperatorWindow {
     DWORD chatFillMs_ = 0;  // the next chat room opened fills this slowly
     size_t sentSeen_ = 0;
     size_t toolbarClicksSeen_ = 0;
+    size_t conversationsSeen_ = 0;
 
     HWND window_ = nullptr;
     HWND sender_ = nullptr;
