@@ -9,6 +9,17 @@ constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT kPollIntervalMs = 100;
 constexpr int kLeft = 0, kTop = 650, kWidth = 530, kHeight = 370;
 
+// A host window's caption, read without a message to the host's thread: a
+// WM_GETTEXT from us would trip a fault armed for the program's next message
+// to that window, and would hold this thread for as long as the host hangs.
+std::string CaptionUnsent(HWND window) {
+    wchar_t wide[256] = L"";
+    const int length = InternalGetWindowText(window, wide, 256);
+    char caption[512] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide, length, caption, sizeof caption - 1, nullptr, nullptr);
+    return caption;
+}
+
 enum ButtonId {
     kDeliverIM = 100,
     kOpenChat,
@@ -201,10 +212,8 @@ void OperatorWindow::Poll() {
     const auto conversations = ims_->Conversations();
     for (; conversationsSeen_ < conversations.size(); ++conversationsSeen_) {
         const HWND w = conversations[conversationsSeen_];
-        char caption[256] = "";
-        GetWindowTextA(w, caption, sizeof caption);
         if (IsWindow(w)) {
-            Track(w, "conversation", caption);
+            Track(w, "conversation", CaptionUnsent(w));
         } else {
             log_.Write("opened", "conversation", "");
             log_.Write("closed", "conversation", "");
