@@ -1,7 +1,5 @@
 #include "heap_census.h"
 
-#include <cstdio>
-
 #include "platform/clock.h"
 #include "support/desktop.h"
 
@@ -41,37 +39,18 @@ HeapFigures OwnProcessHeap() {
     return CountHeap(GetProcessHeap(), HeapKind::kProcess);
 }
 
-HeapCensus::HeapCensus(HWND window) : window_(window) {
-    DWORD processId = 0;
-    const DWORD threadId = GetWindowThreadProcessId(window, &processId);
-    char name[64];
-    std::snprintf(name, sizeof name, "%s%lu", kHeapCensusPrefix, processId);
-    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                  sizeof(HeapCensusRecord), name);
-    if (mapping_) {
-        record_ = static_cast<HeapCensusRecord*>(
-            MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(HeapCensusRecord)));
-    }
+HeapCensus::HeapCensus(HWND window)
+    : window_(window),
+      hook_(window, kHeapCensusPrefix, sizeof(HeapCensusRecord)),
+      record_(static_cast<HeapCensusRecord*>(hook_.record())) {
+    // The DLL reads the request's message from the record when it opens it.
     if (record_) record_->message = RegisterWindowMessageA(kRequestName);
-    dll_ = LoadLibraryA((e2e::BuildRoot() + "\\" + kDllName).c_str());
-    using Export = HOOKPROC (*)();
-    const auto hookProc =
-        dll_ ? reinterpret_cast<Export>(reinterpret_cast<void*>(GetProcAddress(dll_, kHookExport)))
-             : nullptr;
-    if (record_ && record_->message && hookProc)
-        hook_ = SetWindowsHookExA(WH_GETMESSAGE, hookProc(), dll_, threadId);
-    if (!hook_) problem_ = "the heap census could not be set on the program's thread";
-}
-
-HeapCensus::~HeapCensus() {
-    if (hook_) UnhookWindowsHookEx(hook_);
-    if (dll_) FreeLibrary(dll_);
-    if (record_) UnmapViewOfFile(record_);
-    if (mapping_) CloseHandle(mapping_);
+    set_ = record_ && record_->message && hook_.Set(kDllName, kHookExport);
+    if (!set_) problem_ = "the heap census could not be set on the program's thread";
 }
 
 HeapTotals HeapCensus::Take() {
-    if (!hook_) return {};
+    if (!set_) return {};
     const LONG request = ++asked_;
     if (!PostMessageA(window_, record_->message, static_cast<WPARAM>(request), 0)) return {};
     const double limit = platform::MonotonicSeconds() + kAnswerLimitSeconds;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "soak/heap_census/census_record.h"
+#include "support/hook_dll.h"
 
 namespace soak {
 
@@ -25,7 +26,6 @@ class HeapCensus {
   public:
     // Sets the hook on the thread of `window`, a window of the program.
     explicit HeapCensus(HWND window);
-    ~HeapCensus();
     HeapCensus(const HeapCensus&) = delete;
     HeapCensus& operator=(const HeapCensus&) = delete;
 
@@ -38,10 +38,9 @@ class HeapCensus {
   private:
     std::string problem_;
     HWND window_;
-    HANDLE mapping_ = nullptr;
+    e2e::HookDll hook_;
     HeapCensusRecord* record_ = nullptr;
-    HMODULE dll_ = nullptr;
-    HHOOK hook_ = nullptr;
+    bool set_ = false;
     LONG asked_ = 0;
 };
 

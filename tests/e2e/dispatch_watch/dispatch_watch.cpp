@@ -3,9 +3,8 @@
 // took a message off its queue; the program itself is unchanged.
 #include <windows.h>
 
-#include <cstdio>
-
 #include "dispatch_watch/dispatch_record.h"
+#include "support/shared_record.h"
 
 namespace {
 
@@ -17,12 +16,7 @@ bool gOpened = false;
 e2e::DispatchRecord* Record() {
     if (gOpened) return gRecord;
     gOpened = true;
-    char name[64];
-    std::snprintf(name, sizeof name, "%s%lu", e2e::kDispatchRecordPrefix, GetCurrentProcessId());
-    if (HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, name)) {
-        gRecord = static_cast<e2e::DispatchRecord*>(
-            MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(e2e::DispatchRecord)));
-    }
+    gRecord = testsupport::OpenSharedRecord<e2e::DispatchRecord>(e2e::kDispatchRecordPrefix);
     return gRecord;
 }
 

@@ -1,7 +1,6 @@
 #include "support/dispatch_watch.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "support/desktop.h"
@@ -21,24 +20,10 @@ double Frequency() {
 
 }  // namespace
 
-DispatchWatch::DispatchWatch(HWND window) {
-    DWORD processId = 0;
-    const DWORD threadId = GetWindowThreadProcessId(window, &processId);
-    char name[64];
-    std::snprintf(name, sizeof name, "%s%lu", kDispatchRecordPrefix, processId);
-    mapping_.Reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                      sizeof(DispatchRecord), name));
-    if (mapping_) {
-        record_ = static_cast<DispatchRecord*>(
-            MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(DispatchRecord)));
-    }
-    dll_ = LoadLibraryA((BuildRoot() + "\\" + kDllName).c_str());
-    using Export = HOOKPROC (*)();
-    const auto hookProc =
-        dll_ ? reinterpret_cast<Export>(reinterpret_cast<void*>(GetProcAddress(dll_, kHookExport)))
-             : nullptr;
-    if (record_ && hookProc) hook_ = SetWindowsHookExA(WH_GETMESSAGE, hookProc(), dll_, threadId);
-    if (!hook_) {
+DispatchWatch::DispatchWatch(HWND window)
+    : hook_(window, kDispatchRecordPrefix, sizeof(DispatchRecord)),
+      record_(static_cast<const DispatchRecord*>(hook_.record())) {
+    if (!hook_.Set(kDllName, kHookExport)) {
         problem_ = "the dispatch watch could not be set on the program's thread";
         return;
     }
@@ -53,9 +38,6 @@ DispatchWatch::DispatchWatch(HWND window) {
 DispatchWatch::~DispatchWatch() {
     feeding_ = false;
     if (feeder_.joinable()) feeder_.join();
-    if (hook_) UnhookWindowsHookEx(hook_);
-    if (dll_) FreeLibrary(dll_);
-    if (record_) UnmapViewOfFile(record_);
 }
 
 double DispatchWatch::LongestGap(double from, double to) const {

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "dispatch_watch/dispatch_record.h"
-#include "platform/owner.h"
+#include "support/hook_dll.h"
 
 namespace e2e {
 
@@ -32,10 +32,8 @@ class DispatchWatch {
 
   private:
     std::string problem_;
-    platform::KernelObject mapping_;  // closed once the destructor has unmapped the view
-    DispatchRecord* record_ = nullptr;
-    HMODULE dll_ = nullptr;
-    HHOOK hook_ = nullptr;
+    HookDll hook_;
+    const DispatchRecord* record_ = nullptr;
     std::atomic<bool> feeding_{true};
     std::thread feeder_;
 };

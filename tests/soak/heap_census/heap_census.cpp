@@ -6,9 +6,8 @@
 // nothing, so it counts what the program and the platform hold, not itself.
 #include <windows.h>
 
-#include <cstdio>
-
 #include "soak/heap_census/census_record.h"
+#include "support/shared_record.h"
 
 namespace {
 
@@ -20,12 +19,7 @@ bool gOpened = false;
 soak::HeapCensusRecord* Record() {
     if (gOpened) return gRecord;
     gOpened = true;
-    char name[64];
-    std::snprintf(name, sizeof name, "%s%lu", soak::kHeapCensusPrefix, GetCurrentProcessId());
-    if (HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, name)) {
-        gRecord = static_cast<soak::HeapCensusRecord*>(
-            MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(soak::HeapCensusRecord)));
-    }
+    gRecord = testsupport::OpenSharedRecord<soak::HeapCensusRecord>(soak::kHeapCensusPrefix);
     return gRecord;
 }
 
