@@ -29,31 +29,31 @@ void PumpMessages() {
 }
 
 void Pause(double seconds) {
-    const double start = MonotonicSeconds();
-    while (seconds > MonotonicSeconds() - start) {
+    Stopwatch watch;
+    while (seconds > watch.Elapsed()) {
         PumpMessages();
         // Sleep until something arrives or the time is up, instead of spinning.
-        WaitForMessageOrTimeout(seconds - (MonotonicSeconds() - start));
+        WaitForMessageOrTimeout(seconds - watch.Elapsed());
     }
 }
 
 void Delay(double seconds) {
-    const double start = DelayClock();
+    Stopwatch watch(DelayClock);
     // The first tick of the stepped clock at which the wait is over.
     const double ticks = std::max(1.0, std::ceil(seconds * kDelayClockTicksPerSecond));
-    const double end = start + ticks / kDelayClockTicksPerSecond;
-    while (DelayClock() - start < seconds) {
+    const double end = watch.Started() + ticks / kDelayClockTicksPerSecond;
+    while (watch.Elapsed() < seconds) {
         PumpMessages();
         WaitForMessageOrTimeout(end - MonotonicSeconds());
     }
 }
 
 bool WaitFor(const std::function<bool()>& condition, double limit, double poll) {
-    const double start = MonotonicSeconds();
+    Stopwatch watch;
     for (;;) {
         PumpMessages();
         if (condition()) return true;
-        const double left = limit - (MonotonicSeconds() - start);
+        const double left = limit - watch.Elapsed();
         if (left <= 0) return false;
         Pause(std::min(poll, left));
     }
